@@ -1,0 +1,188 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+//
+// make-icon: writes the program's icon from its pixel map.
+//   make-icon tempotik.xpm tempotik.ico
+// The .ico holds one 32 × 32 image of 8 bits a pixel with a 256-colour palette
+// (a grey ramp, then saturated hues) and a 1-bit transparency mask. Every
+// colour of the pixel map must be a palette colour, or "None" for transparent.
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int size = 32;
+
+struct Rgb {
+    std::uint8_t r, g, b;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Returns the palette: black, then grey 16 to 240 in steps of 16, then 240
+// saturated hues, 1.5 degrees apart, from red through yellow, green, cyan,
+// blue and magenta back towards red.
+std::array<Rgb, 256> palette() {
+    std::array<Rgb, 256> colours{};
+    for (int i = 0; i < 16; ++i) {
+        const auto grey = static_cast<std::uint8_t>(16 * i);
+        colours[i] = {grey, grey, grey};
+    }
+    for (int k = 0; k < 240; ++k) {
+        const auto up = static_cast<std::uint8_t>((255 * (k % 40) + 20) / 40);
+        const auto down = static_cast<std::uint8_t>(255 - up);
+        constexpr std::uint8_t full = 255, none = 0;
+        const std::array<Rgb, 6> segment{{{full, up, none},
+                                          {down, full, none},
+                                          {none, full, up},
+                                          {none, down, full},
+                                          {up, none, full},
+                                          {full, none, down}}};
+        colours[16 + k] = segment[k / 40];
+    }
+    return colours;
+}
+
+// Returns the quoted strings of an XPM file, in order.
+std::vector<std::string> xpmStrings(std::istream& in) {
+    std::vector<std::string> strings;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto open = line.find('"');
+        const auto close = line.rfind('"');
+        if (open != std::string::npos && close > open) {
+            strings.push_back(line.substr(open + 1, close - open - 1));
+        }
+    }
+    return strings;
+}
+
+int paletteIndex(const std::string& colour, const std::array<Rgb, 256>& colours) {
+    if (colour.size() != 7 || colour[0] != '#') {
+        throw std::runtime_error("colour is not #RRGGBB: " + colour);
+    }
+    const auto value = std::stoul(colour.substr(1), nullptr, 16);
+    const Rgb rgb{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                  static_cast<std::uint8_t>(value)};
+    for (int i = 0; i < 256; ++i) {
+        if (colours[i] == rgb) {
+            return i;
+        }
+    }
+    throw std::runtime_error("colour is not in the palette: " + colour);
+}
+
+struct Image {
+    std::array<std::array<std::uint8_t, size>, size> index{};
+    std::array<std::array<bool, size>, size> transparent{};
+};
+
+Image readPixelMap(std::istream& in, const std::array<Rgb, 256>& colours) {
+    const auto strings = xpmStrings(in);
+    if (strings.empty()) {
+        throw std::runtime_error("no XPM header");
+    }
+    int width = 0, height = 0, colourCount = 0, charsPerPixel = 0;
+    std::istringstream(strings[0]) >> width >> height >> colourCount >> charsPerPixel;
+    if (width != size || height != size || charsPerPixel != 1 ||
+        strings.size() != static_cast<std::size_t>(1 + colourCount + size)) {
+        throw std::runtime_error("expected a 32 × 32 XPM with one character a pixel");
+    }
+    std::map<char, int> key;  // -1 for transparent
+    for (int i = 1; i <= colourCount; ++i) {
+        std::istringstream entry(strings[i].substr(1));
+        std::string c, colour;
+        entry >> c >> colour;
+        key[strings[i][0]] = colour == "None" ? -1 : paletteIndex(colour, colours);
+    }
+    Image image;
+    for (int y = 0; y < size; ++y) {
+        const std::string& row = strings[1 + colourCount + y];
+        if (row.size() != size) {
+            throw std::runtime_error("row " + std::to_string(y) + " is not 32 pixels");
+        }
+        for (int x = 0; x < size; ++x) {
+            const auto found = key.find(row[x]);
+            if (found == key.end()) {
+                throw std::runtime_error(std::string("no colour for '") + row[x] + "'");
+            }
+            image.transparent[y][x] = found->second < 0;
+            image.index[y][x] = static_cast<std::uint8_t>(found->second < 0 ? 0 : found->second);
+        }
+    }
+    return image;
+}
+
+class LittleEndian {
+public:
+    explicit LittleEndian(std::ostream& out) : out_(out) {}
+    void u8(unsigned value) { out_.put(static_cast<char>(value)); }
+    void u16(unsigned value) { u8(value & 0xff), u8(value >> 8); }
+    void u32(unsigned value) { u16(value & 0xffff), u16(value >> 16); }
+
+private:
+    std::ostream& out_;
+};
+
+void writeIco(std::ostream& out, const Image& image, const std::array<Rgb, 256>& colours) {
+    constexpr unsigned headerBytes = 40, paletteBytes = 256 * 4;
+    constexpr unsigned pixelBytes = size * size, maskBytes = size * size / 8;
+    LittleEndian le(out);
+    le.u16(0), le.u16(1), le.u16(1);               // icon directory: an icon file with one image
+    le.u8(size), le.u8(size), le.u8(0), le.u8(0);  // 32 × 32, 0 meaning 256 colours
+    le.u16(1), le.u16(8);
+    le.u32(headerBytes + paletteBytes + pixelBytes + maskBytes);
+    le.u32(6 + 16);
+    le.u32(headerBytes), le.u32(size), le.u32(2 * size);  // height counts image and mask
+    le.u16(1), le.u16(8), le.u32(0), le.u32(pixelBytes + maskBytes);
+    le.u32(0), le.u32(0), le.u32(256), le.u32(0);
+    for (const Rgb& colour : colours) {
+        le.u8(colour.b), le.u8(colour.g), le.u8(colour.r), le.u8(0);
+    }
+    for (int y = size - 1; y >= 0; --y) {  // rows run bottom-up
+        for (int x = 0; x < size; ++x) {
+            le.u8(image.index[y][x]);
+        }
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        for (int byte = 0; byte < size / 8; ++byte) {
+            unsigned bits = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                bits |= (image.transparent[y][byte * 8 + bit] ? 0x80u : 0u) >> bit;
+            }
+            le.u8(bits);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::cerr << "usage: make-icon PIXELMAP.xpm OUTPUT.ico\n";
+        return 2;
+    }
+    try {
+        std::ifstream in(argv[1]);
+        if (!in) {
+            throw std::runtime_error("cannot read " + std::string(argv[1]));
+        }
+        const auto colours = palette();
+        const Image image = readPixelMap(in, colours);
+        std::ofstream out(argv[2], std::ios::binary);
+        writeIco(out, image, colours);
+        if (!out.flush()) {
+            throw std::runtime_error("cannot write " + std::string(argv[2]));
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "make-icon: " << argv[1] << ": " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

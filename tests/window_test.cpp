@@ -1,0 +1,220 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "tempotikform.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A clock that moves only when a test moves it.
+struct FakeClock {
+    std::chrono::steady_clock::time_point now{};
+    TickSource::Clock function() {
+        return [this] { return now; };
+    }
+};
+
+class Window : public testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    QString text(const char* name) const {
+        QWidget* control = form.findChild<QWidget*>(name);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            return label->text();
+        }
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            return button->text();
+        }
+        return qobject_cast<QGroupBox*>(control)->title();
+    }
+    QPushButton* button(const char* name) const { return form.findChild<QPushButton*>(name); }
+    TickSource& timer() const { return *form.findChild<TickSource*>("Timer"); }
+    // Presses a key where the keyboard focus is, as the platform would.
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void click(const char* name, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(button(name), Qt::LeftButton);
+        }
+    }
+    // Lets time pass and delivers the ticks that came due.
+    void wait(std::chrono::milliseconds duration) {
+        clock.now += duration;
+        timer().deliverDue();
+    }
+
+    FakeClock clock;
+    Tempotikform form{clock.function()};
+};
+
+struct ControlRow {
+    const char* name;
+    const char* className;
+    const char* parent;
+    const char* caption;
+    QRect geometry;
+};
+
+// The window's controls in their stored order, with pixel geometry.
+const ControlRow controls[] = {
+    {"Gemiddeldenframe", "QGroupBox", "Tempotikform", "Gemiddelden", {72, 104, 105, 121}},
+    {"Gemsecondeteller", "QLabel", "Gemiddeldenframe", "0", {72, 96, 25, 17}},
+    {"Gemtiensecondenteller", "QLabel", "Gemiddeldenframe", "0", {8, 72, 89, 17}},
+    {"Gemseclabel", "QLabel", "Gemiddeldenframe", "Per seconde:", {8, 96, 65, 17}},
+    {"Gemminuutteller", "QLabel", "Gemiddeldenframe", "0", {8, 32, 89, 17}},
+    {"Gemtiensecondenlabel", "QLabel", "Gemiddeldenframe", "Per 10 seconden:", {8, 56, 89, 17}},
+    {"Gemminuutlabel", "QLabel", "Gemiddeldenframe", "Per minuut:", {8, 16, 89, 17}},
+    {"Klikknop", "QPushButton", "Tempotikform", "Klik hier!", {0, 0, 183, 49}},
+    {"Perframe", "QGroupBox", "Tempotikform", "Per...", {8, 88, 57, 137}},
+    {"Persecondeteller", "QLabel", "Perframe", "0", {8, 112, 41, 17}},
+    {"Persecondelabel", "QLabel", "Perframe", "1 Sec.:", {8, 96, 41, 17}},
+    {"Pertiensecondenteller", "QLabel", "Perframe", "0", {8, 72, 41, 17}},
+    {"Perminuutteller", "QLabel", "Perframe", "0", {8, 32, 41, 17}},
+    {"Pertiensecondenlabel", "QLabel", "Perframe", "10 Sec.:", {8, 56, 41, 17}},
+    {"Perminuutlabel", "QLabel", "Perframe", "Minuut:", {8, 16, 41, 17}},
+    {"Laatsteframe", "QGroupBox", "Tempotikform", "Laatste...", {72, 48, 105, 57}},
+    {"Secondeover", "QLabel", "Laatsteframe", "99", {80, 32, 17, 17}},
+    {"Tiensecondenover", "QLabel", "Laatsteframe", "10", {80, 16, 17, 17}},
+    {"Secondeteller", "QLabel", "Laatsteframe", "0", {56, 32, 17, 17}},
+    {"Tiensecondenteller", "QLabel", "Laatsteframe", "0", {56, 16, 17, 17}},
+    {"Secondelabel", "QLabel", "Laatsteframe", "Seconde", {8, 32, 49, 17}},
+    {"Tiensecondenlabel", "QLabel", "Laatsteframe", "10 Sec.", {8, 16, 49, 17}},
+    {"Totaalframe", "QGroupBox", "Tempotikform", "Totaal", {8, 48, 57, 41}},
+    {"Totaalteller", "QPushButton", "Totaalframe", "0", {8, 16, 41, 17}},
+};
+
+TEST_F(Window, EveryControlIsWhereTheDefinitionPutsIt) {
+    for (const ControlRow& row : controls) {
+        SCOPED_TRACE(row.name);
+        QWidget* control = form.findChild<QWidget*>(row.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_STREQ(control->metaObject()->className(), row.className);
+        EXPECT_EQ(control->parentWidget()->objectName(), row.parent);
+        EXPECT_EQ(text(row.name), row.caption);
+        EXPECT_EQ(control->geometry(), row.geometry);
+        EXPECT_TRUE(control->isVisible());
+    }
+}
+
+TEST_F(Window, ControlsAreCreatedInStoredOrder) {
+    QStringList created;
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        created << control->objectName();
+    }
+    QStringList stored;
+    for (const ControlRow& row : controls) {
+        stored << row.name;
+    }
+    EXPECT_EQ(created, stored);
+}
+
+TEST_F(Window, IsAFixedWindowTitledTempotik) {
+    EXPECT_EQ(form.objectName(), "Tempotikform");
+    EXPECT_EQ(form.windowTitle(), "Tempotik");
+    EXPECT_EQ(form.size(), QSize(183, 234));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+}
+
+TEST_F(Window, OnlyTheTwoButtonsTakeFocusKlikknopFirst) {
+    EXPECT_EQ(QApplication::focusWidget(), button("Klikknop"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button("Totaalteller"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button("Klikknop"));
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        const bool isButton = qobject_cast<QPushButton*>(control) != nullptr;
+        EXPECT_EQ(control->focusPolicy() != Qt::NoFocus, isButton)
+            << control->objectName().toStdString();
+    }
+}
+
+TEST_F(Window, ExactlyTheValueLabelsAreRightJustified) {
+    const QStringList values{"Gemsecondeteller",  "Gemtiensecondenteller", "Gemminuutteller",
+                             "Persecondeteller",  "Pertiensecondenteller", "Perminuutteller",
+                             "Secondeover",       "Tiensecondenover",      "Secondeteller",
+                             "Tiensecondenteller"};
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        const bool isValue = values.contains(label->objectName());
+        EXPECT_EQ(bool(label->alignment() & Qt::AlignRight), isValue)
+            << label->objectName().toStdString();
+    }
+}
+
+TEST_F(Window, NothingMovesUntilTheFirstClick) {
+    wait(2s);
+    EXPECT_EQ(text("Secondeover"), "99");
+    EXPECT_FALSE(timer().isEnabled());
+}
+
+TEST_F(Window, MouseClicksCountAndTheTimerTicks) {
+    click("Klikknop", 5);
+    EXPECT_EQ(text("Totaalteller"), "5");
+    EXPECT_TRUE(timer().isEnabled());
+    wait(490ms);
+    EXPECT_EQ(text("Secondeover"), "50");
+    EXPECT_EQ(text("Persecondeteller"), "0");
+    wait(10ms);
+    EXPECT_EQ(text("Secondeover"), "49");
+    EXPECT_EQ(text("Persecondeteller"), "10");
+    EXPECT_EQ(text("Perminuutteller"), "600");
+    EXPECT_EQ(text("Gemminuutteller"), "600");
+}
+
+TEST_F(Window, KeyboardActivatesTheFocusedButtonLikeTheMouse) {
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    press(Qt::Key_Enter);
+    EXPECT_EQ(text("Totaalteller"), "3");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    EXPECT_EQ(text("Totaalteller"), "0");
+    EXPECT_FALSE(timer().isEnabled());
+}
+
+TEST_F(Window, ResetStopsTheTimerAndKeepsTheAverages) {
+    click("Klikknop", 3);
+    wait(1s);
+    click("Totaalteller");
+    EXPECT_FALSE(timer().isEnabled());
+    EXPECT_EQ(text("Totaalteller"), "0");
+    EXPECT_EQ(text("Secondeover"), "99");
+    EXPECT_EQ(text("Secondeteller"), "0");
+    EXPECT_EQ(text("Gemsecondeteller"), "3");
+    wait(1s);
+    EXPECT_EQ(text("Secondeover"), "99");
+}
+
+TEST_F(Window, OverflowIsReportedAndTheProgramGoesOn) {
+    click("Klikknop", 274);
+    wait(500ms);
+    auto* report = form.findChild<QMessageBox*>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_EQ(report->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(report->windowTitle(), "Tempotik");
+    EXPECT_TRUE(report->text().contains("6")) << report->text().toStdString();
+    EXPECT_TRUE(report->text().contains("Overloop"));
+    EXPECT_TRUE(report->text().contains("Klik hier!"));
+    EXPECT_FALSE(timer().isEnabled());
+    EXPECT_EQ(text("Secondeover"), "49");
+    EXPECT_EQ(text("Totaalteller"), "274");
+
+    report->accept();
+    click("Klikknop");
+    EXPECT_EQ(text("Totaalteller"), "1");
+    EXPECT_EQ(text("Secondeover"), "99");
+    EXPECT_TRUE(timer().isEnabled());
+}
+
+}  // namespace

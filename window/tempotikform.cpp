@@ -1,0 +1,73 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+#include "tempotikform.h"
+
+#include <QMessageBox>
+
+#include "run_time_error.h"
+#include "ui_tempotikform.h"
+
+namespace {
+
+// The controls must exist before the display can find them by name.
+std::unique_ptr<Ui::Tempotikform> setUpUi(QWidget& form) {
+    auto ui = std::make_unique<Ui::Tempotikform>();
+    ui->setupUi(&form);
+    return ui;
+}
+
+}  // namespace
+
+Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
+    : QWidget(parent),
+      ui_(setUpUi(*this)),
+      tickSource_(std::move(clock), this),
+      display_(*this, tickSource_),
+      measurement_(display_) {
+    connect(ui_->Klikknop, &QPushButton::clicked, this, &Tempotikform::countClick);
+    connect(ui_->Totaalteller, &QPushButton::clicked, this, &Tempotikform::resetMeasurement);
+    connect(&tickSource_, &TickSource::ticked, this, &Tempotikform::tick);
+
+    tickSource_.setObjectName(QStringLiteral("Timer"));
+}
+
+Tempotikform::~Tempotikform() = default;
+
+// Ticks that came due before a click run first, so the click counts in the
+// half second it belongs to.
+void Tempotikform::countClick() {
+    tickSource_.deliverDue();
+    run([this] { measurement_.click(); });
+}
+
+void Tempotikform::resetMeasurement() {
+    tickSource_.deliverDue();
+    run([this] { measurement_.reset(); });
+}
+
+void Tempotikform::tick() {
+    run([this] { measurement_.tick(); });
+}
+
+template <typename Handler>
+void Tempotikform::run(Handler handler) {
+    try {
+        handler();
+    } catch (const tempotik::RunTimeError& error) {
+        reportError(error);
+    }
+}
+
+// The measurement has already stopped; the report says so and leaves the
+// figures on screen. It is window-modal and does not block the event loop.
+void Tempotikform::reportError(const tempotik::RunTimeError& error) {
+    const QString text = tr("Fout %1: %2.\n\n"
+                            "De meting is gestopt; de cijfers blijven staan zoals ze zijn.\n"
+                            "De volgende klik op \"Klik hier!\" begint een nieuwe meting.")
+                             .arg(error.number())
+                             .arg(QString::fromUtf8(error.what()));
+    auto* report =
+        new QMessageBox(QMessageBox::Warning, tr("Tempotik"), text, QMessageBox::Ok, this);
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->setWindowModality(Qt::WindowModal);
+    report->open();
+}

@@ -1,0 +1,50 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+#include "tick_source.h"
+
+#include <algorithm>
+
+TickSource::TickSource(Clock clock, QObject* parent) : QObject(parent), clock_(std::move(clock)) {
+    wakeUp_.setSingleShot(true);
+    wakeUp_.setTimerType(Qt::PreciseTimer);
+    connect(&wakeUp_, &QTimer::timeout, this, &TickSource::deliverDue);
+}
+
+void TickSource::setEnabled(bool enabled) {
+    if (enabled == enabled_) {
+        return;
+    }
+    enabled_ = enabled;
+    if (!enabled) {
+        wakeUp_.stop();
+        return;
+    }
+    start_ = clock_();
+    delivered_ = 0;
+    wakeUpAtNextTick();
+}
+
+void TickSource::deliverDue() {
+    if (!enabled_) {
+        return;
+    }
+    const auto now = clock_();
+    long long due = (now - start_) / period;
+    if (due - delivered_ > mostTicksReplayed) {
+        start_ = now;
+        delivered_ = due = 0;
+    }
+    while (enabled_ && delivered_ < due) {
+        ++delivered_;
+        emit ticked();
+    }
+    if (enabled_) {
+        wakeUpAtNextTick();
+    }
+}
+
+void TickSource::wakeUpAtNextTick() {
+    const auto next = start_ + (delivered_ + 1) * period;
+    // Rounded up: a timer that fires a fraction early would find nothing due.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - clock_());
+    wakeUp_.start(std::max(wait, std::chrono::milliseconds{0}));
+}

@@ -1,0 +1,45 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+
+// The window's timer: one tick every 10 ms while it is on, kept to a monotonic
+// clock so that the program's second lasts a real second. Ticks are due at the
+// moment timing started plus k × 10 ms; whenever the event loop gets here, every
+// tick that has come due is delivered, in order, so time catches up after a
+// stall. Only this class reads the clock.
+class TickSource : public QObject {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    static constexpr std::chrono::milliseconds period{10};
+    // A longer gap (a suspended machine, a debugger) is not replayed.
+    static constexpr long long mostTicksReplayed = 100;
+
+    explicit TickSource(Clock clock, QObject* parent = nullptr);
+
+    // On: starts a fresh schedule from now, unless already on. Off: stops at once.
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+
+    // Emits ticked() once for every tick due by now, in order, stopping as
+    // soon as the source is switched off.
+    void deliverDue();
+
+signals:
+    void ticked();
+
+private:
+    void wakeUpAtNextTick();
+
+    Clock clock_;
+    QTimer wakeUp_;
+    bool enabled_ = false;
+    std::chrono::steady_clock::time_point start_;
+    long long delivered_ = 0;
+};
