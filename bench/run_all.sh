@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Tempotik — a click-speed meter. Licensed under the MIT licence.
+# Runs every benchmark under a private Xvfb and prints one table, each figure
+# beside its baseline from the same run.
+#   run_all.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "${1:-build}")
+here=$(dirname "$(realpath "$0")")
+tempotik=$build/window/tempotik
+clockbench=$build/bench/tempotik-clockbench
+
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; }
+trap cleanup EXIT
+
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$displayfile")"
+
+say() { echo "$*" >&2; }
+field() { sed -n "s/.*$2=\([^ ]*\).*/\1/p" <<<"$1"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Prints the per cent of one core that process $1 uses over $2 seconds.
+cpu_percent() {
+    local before after
+    before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
+    awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" 'BEGIN { printf "%.1f", 100 * d / hz / s }'
+}
+window_of() { xdotool search --sync --onlyvisible --pid "$1" --name '^Tempotik$' | head -n 1; }
+
+say "core throughput…"
+core=$("$build/bench/tempotik-bench" --benchmark_format=json 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+runs = {run["name"]: run for run in json.load(sys.stdin)["benchmarks"]}
+print("tick=%.2f roundtrip=%.2f driver=%.2f driver_ms=%.0f idle_ms=%.1f" % (
+    runs["BM_Tick"]["items_per_second"] / 1e6,
+    runs["BM_CaptionRoundTrip"]["items_per_second"] / 1e6,
+    runs["BM_TraceDriver/real_time"]["items_per_second"] / 1e6,
+    runs["BM_TraceDriver/real_time"]["real_time"],
+    runs["BM_TraceDriverIdle/real_time"]["real_time"]))')
+
+say "time fidelity, idle, 30 s…"
+idle=$("$clockbench" fidelity 30 2>/dev/null)
+
+say "time fidelity under load (two CPU-bound processes, 1000 clicks), 30 s…"
+for _ in 1 2; do (while :; do :; done) & pids+=($!); done
+"$clockbench" fidelity 30 >"$build/fidelity-load.txt" 2>/dev/null &
+bench=$!
+window=$(window_of "$bench")
+sleep 0.5
+xdotool mousemove --window "$window" 91 24
+for _ in 1 2 3 4 5; do
+    xdotool click --repeat 200 --delay 0 1
+    sleep 1.5
+done
+wait "$bench"
+kill "${pids[@]:1}" 2>/dev/null || true
+load=$(cat "$build/fidelity-load.txt")
+
+say "CPU, idle and timing, 10 s each…"
+"$tempotik" 2>/dev/null &
+app=$!
+pids+=($app)
+window=$(window_of "$app")
+sleep 0.5
+cpu_idle=$(cpu_percent "$app" 10)
+xdotool mousemove --window "$window" 91 24 click 1
+cpu_timing=$(cpu_percent "$app" 10)
+kill "$app"
+"$clockbench" timer 12 2>/dev/null &
+plain=$!
+sleep 1
+cpu_plain=$(cpu_percent "$plain" 10)
+wait "$plain"
+
+say "start-up, median of 7 runs…"
+start_real=$(/usr/bin/python3 "$here/startup.py" 7 "$tempotik")
+start_plain=$(/usr/bin/python3 "$here/startup.py" 7 "$clockbench" window)
+
+line() { printf '| %-46s | %-24s | %-24s |\n' "$1" "$2" "$3"; }
+echo
+line "Figure" "Tempotik" "Baseline"
+line "---" "---" "---"
+line "Wall s per program s, idle, 30 s" "$(field "$(grep tick <<<"$idle")" wall_per_program_second)" \
+    "$(field "$(grep plain <<<"$idle")" wall_per_program_second) (plain QTimer)"
+line "Worst lateness of a second boundary, idle" "$(field "$(grep tick <<<"$idle")" worst_lateness_ms) ms" \
+    "$(field "$(grep plain <<<"$idle")" worst_lateness_ms) ms"
+line "Wall s per program s, load + clicks, 30 s" "$(field "$(grep tick <<<"$load")" wall_per_program_second)" \
+    "$(field "$(grep plain <<<"$load")" wall_per_program_second) (plain QTimer)"
+line "Worst lateness of a second boundary, load" "$(field "$(grep tick <<<"$load")" worst_lateness_ms) ms" \
+    "$(field "$(grep plain <<<"$load")" worst_lateness_ms) ms"
+line "Clicks counted of 1001 sent (1000 + start)" "$(field "$(grep tick <<<"$load")" clicks)" \
+    "$(field "$(grep plain <<<"$load")" clicks)"
+line "CPU while timing, % of one core, 10 s" "$cpu_timing" "$cpu_plain (bare 10 ms QTimer)"
+line "CPU idle, % of one core, 10 s" "$cpu_idle" "-"
+line "Start-up to window mapped, median of 7" "$(field "$start_real" median_ms) ms" \
+    "$(field "$start_plain" median_ms) ms (empty QWidget)"
+line "Peak resident memory" "$(field "$start_real" peak_rss_mb) MB" \
+    "$(field "$start_plain" peak_rss_mb) MB (empty QWidget)"
+line "Core ticks per second" "$(field "$core" tick) M" "$(field "$core" roundtrip) M caption round trips"
+line "tempotik-trace: c, t 1638400" "$(field "$core" driver_ms) ms ($(field "$core" driver) M ticks/s)" \
+    "$(field "$core" idle_ms) ms (timer off, no tick)"
