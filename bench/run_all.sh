@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
-# Runs every benchmark under a private Xvfb and prints one table, each figure
-# beside its baseline from the same run.
-#   run_all.sh BUILD_DIR
+# Runs every benchmark and prints one table, each figure beside its baseline
+# from the same run. Needs an X server of its own:
+#   scripts/with-xvfb bench/run_all.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "${1:-build}")
 here=$(dirname "$(realpath "$0")")
@@ -12,12 +12,6 @@ clockbench=$build/bench/tempotik-clockbench
 pids=()
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; }
 trap cleanup EXIT
-
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$displayfile")"
 
 say() { echo "$*" >&2; }
 field() { sed -n "s/.*$2=\([^ ]*\).*/\1/p" <<<"$1"; }
@@ -56,7 +50,8 @@ for _ in 1 2 3 4 5; do
     sleep 1.5
 done
 wait "$bench"
-kill "${pids[@]:1}" 2>/dev/null || true
+kill "${pids[@]}" 2>/dev/null || true
+pids=()
 load=$(cat "$build/fidelity-load.txt")
 
 say "CPU, idle and timing, 10 s each…"

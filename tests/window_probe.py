@@ -3,6 +3,7 @@
 # Reads the running window through the accessibility bus, as a screen reader
 # would, and closes it as its close box would.
 #   window_probe.py caption NAME    prints the caption of control NAME
+#   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
 #   window_probe.py close WINDOW    asks window WINDOW (an X id) to close
 import sys
 
@@ -34,6 +35,19 @@ def captions():
     sys.exit("no Tempotik window on the accessibility bus")
 
 
+def icon_sizes(window_id):
+    from Xlib import X, display
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    icon = window.get_full_property(screen.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    data, sizes = list(icon.value) if icon else [], []
+    while data:  # width, height, then width × height pixels, for each size
+        width, height = data[0], data[1]
+        sizes.append(f"{width}x{height}")
+        data = data[2 + width * height:]
+    return " ".join(sizes)
+
+
 def close(window_id):
     from Xlib import X, display, protocol
     screen = display.Display()
@@ -49,5 +63,7 @@ def close(window_id):
 if __name__ == "__main__":
     if sys.argv[1] == "caption":
         print(captions()[sys.argv[2]])
+    elif sys.argv[1] == "icon":
+        print(icon_sizes(int(sys.argv[2], 0)))
     elif sys.argv[1] == "close":
         close(int(sys.argv[2], 0))
