@@ -133,14 +133,6 @@ TEST_F(Handlers, TickFromZeroRunsHalfSecondAndSecondBoundary) {
     EXPECT_EQ(counters, (Counters{4, 0, 0, 6}));
 }
 
-TEST_F(Handlers, TickFromFiftySamplesTheHalfSecond) {
-    display.setCaption(Field::Secondeover, "50");
-    counters = {1, 1, 1, 0};
-    ticks(1);
-    EXPECT_EQ(captions(display), "0 49 10 0 0 2 20 120 0 0 0");
-    EXPECT_EQ(counters, (Counters{1, 1, 0, 1}));
-}
-
 TEST_F(Handlers, RateOverflowsAtTwoHundredSeventyFourClicksAHalfSecond) {
     display.setCaption(Field::Secondeover, "50");
     counters.halvesecondeklikken = 273;
