@@ -22,6 +22,9 @@ public:
     void tick();
 
     const Counters& counters() const { return counters_; }
+    // Returns whether a failed handler ended the measurement, so that the
+    // next click starts afresh.
+    bool ended() const { return ended_; }
 
 private:
     template <typename Handler>

@@ -217,4 +217,17 @@ TEST_F(Window, OverflowIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(timer().isEnabled());
 }
 
+// An auto-clicker floods the event loop, so the failing tick is delivered
+// inside a click. That click came before the report and must not wipe the
+// figures the report says stay.
+TEST_F(Window, ClickThatDeliversAFailingTickKeepsTheFigures) {
+    click("Klikknop", 274);
+    clock.now += 500ms;
+    click("Klikknop");
+    ASSERT_NE(form.findChild<QMessageBox*>(), nullptr);
+    EXPECT_FALSE(timer().isEnabled());
+    EXPECT_EQ(text("Secondeover"), "49");
+    EXPECT_EQ(text("Totaalteller"), "274");
+}
+
 }  // namespace

@@ -33,9 +33,15 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
 Tempotikform::~Tempotikform() = default;
 
 // Ticks that came due before a click run first, so the click counts in the
-// half second it belongs to.
+// half second it belongs to. When one of them ends the measurement, the click
+// came before the report and does not start afresh: that would wipe the
+// figures the report says stay.
 void Tempotikform::countClick() {
+    const bool endedBefore = measurement_.ended();
     tickSource_.deliverDue();
+    if (measurement_.ended() && !endedBefore) {
+        return;
+    }
     run([this] { measurement_.click(); });
 }
 
