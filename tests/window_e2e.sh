@@ -79,6 +79,7 @@ expect Totaalteller 3
 # Closing the window while timing ends the program at once.
 "$probe" close "$window"
 check "closing the window ended the program" ended "$app"
+check "the program exited with status 0" wait "$app"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -54,6 +54,28 @@ protected:
         timer().deliverDue();
     }
 
+    // Returns every figure the window shows, in one line.
+    QString figures() const {
+        QStringList values;
+        for (const char* name :
+             {"Totaalteller", "Secondeover", "Tiensecondenover", "Secondeteller",
+              "Tiensecondenteller", "Persecondeteller", "Pertiensecondenteller", "Perminuutteller",
+              "Gemsecondeteller", "Gemtiensecondenteller", "Gemminuutteller"}) {
+            values << text(name);
+        }
+        return values.join(' ');
+    }
+    QMessageBox* report() const { return form.findChild<QMessageBox*>(); }
+    // The program goes on after a failure: time passes, events are handled,
+    // and nothing on screen changes until the next click.
+    void expectFiguresStay() {
+        const QString before = figures();
+        wait(5s);
+        QTest::qWait(50);
+        EXPECT_EQ(figures(), before);
+        EXPECT_FALSE(timer().isEnabled());
+    }
+
     FakeClock clock;
     Tempotikform form{clock.function()};
 };
@@ -206,15 +228,35 @@ TEST_F(Window, OverflowIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(report->text().contains("6")) << report->text().toStdString();
     EXPECT_TRUE(report->text().contains("Overloop"));
     EXPECT_TRUE(report->text().contains("Klik hier!"));
-    EXPECT_FALSE(timer().isEnabled());
-    EXPECT_EQ(text("Secondeover"), "49");
-    EXPECT_EQ(text("Totaalteller"), "274");
+    EXPECT_EQ(figures(), "274 49 10 0 0 0 0 0 0 0 0");
+    expectFiguresStay();
 
     report->accept();
     click("Klikknop");
     EXPECT_EQ(text("Totaalteller"), "1");
     EXPECT_EQ(text("Secondeover"), "99");
     EXPECT_TRUE(timer().isEnabled());
+}
+
+// The clock driven through four and a half hours of timing: the count of half
+// seconds overflows at the 32,768th, on a second boundary.
+TEST_F(Window, FourAndAHalfHoursEndInAReportAndTheFiguresStay) {
+    click("Klikknop");
+    for (int halfSecond = 1; halfSecond < 32768; ++halfSecond) {
+        wait(500ms);
+    }
+    EXPECT_EQ(report(), nullptr);
+    EXPECT_EQ(figures(), "1 49 7 0 0 0 0 0 0 0 0");
+    wait(500ms);
+    ASSERT_NE(report(), nullptr);
+    EXPECT_TRUE(report()->isVisible());
+    EXPECT_EQ(figures(), "1 -1 7 0 0 0 0 0 0 0 0");
+    expectFiguresStay();
+
+    click("Klikknop");
+    EXPECT_EQ(figures(), "1 99 10 0 0 0 0 0 0 0 0");
+    wait(500ms);
+    EXPECT_EQ(figures(), "1 49 10 0 0 2 20 120 2 20 120");
 }
 
 // An auto-clicker floods the event loop, so the failing tick is delivered

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Tempotik — a click-speed meter. Licensed under the MIT licence.
+# The program reads no files of its own, writes nothing and opens no network
+# socket. A short session of clicks, ticks and a reset under strace -f, with
+# the accessibility bus on, fails on any file created, changed or opened for
+# writing outside the toolkit's runtime directory and /dev, on any file of the
+# program's own, and on any socket but a local one (the display, the buses).
+#   scripts/with-xvfb dbus-run-session -- tests/no_writes.sh PROGRAM
+set -euo pipefail
+program=$(realpath "$1")
+probe="$(dirname "$(realpath "$0")")/window_probe.py"
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+sleep 0.5
+
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+mkdir "$scratch/cwd"
+log="$scratch/strace.log"
+calls=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat
+calls+=,rmdir,link,linkat,symlink,symlinkat,chmod,fchmodat,socket,connect,bind
+(cd "$scratch/cwd" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    exec strace -f -qq -o "$log" -e trace="$calls" "$program") &
+app=$!
+pids+=($app)
+window=$(xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+xdotool mousemove --window "$window" 91 24 click --repeat 5 --delay 50 1
+sleep 1.2
+xdotool mousemove --window "$window" 28 72 click 1
+sleep 0.3
+"$probe" close "$window"
+wait "$app"
+
+# Drops the pid each line starts with, and calls that only looked.
+calls_made=$(sed -E 's/^[0-9]+ +//' "$log")
+fail=0
+report() {
+    local what=$1 lines=$2
+    if [ -n "$lines" ]; then
+        echo "FAILED: $what:" && echo "$lines" && fail=1
+    else
+        echo "ok: no $what"
+    fi
+}
+outside_runtime() { grep -v -e "\"$XDG_RUNTIME_DIR" -e '"/dev/' || true; }
+
+report "file opened for writing" "$(echo "$calls_made" |
+    grep -E '^(open|openat|creat)\(' | grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|^creat' |
+    outside_runtime)"
+report "file created, moved, removed or changed" "$(echo "$calls_made" |
+    grep -E '^(truncate|mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|link|linkat|symlink|symlinkat|chmod|fchmodat)\(' |
+    outside_runtime)"
+report "file of the program's own" "$(echo "$calls_made" | grep -E '^(open|openat)\(' |
+    grep -i -E '"[^"]*tempotik' || true)"
+report "file opened relative to the working directory" "$(echo "$calls_made" |
+    grep -E '^open(at)?\((AT_FDCWD, )?"[^/]' || true)"
+report "network socket" "$(echo "$calls_made" | grep -E '^(socket|connect|bind)\(' |
+    grep -v -E 'AF_UNIX|AF_LOCAL' || true)"
+
+sockets=$(echo "$calls_made" | grep -c -E '^socket\(AF_UNIX' || true)
+echo "local sockets opened: $sockets"
+[ "$fail" -eq 0 ]
