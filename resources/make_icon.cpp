@@ -1,11 +1,18 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 //
 // make-icon: writes the program's icon from its pixel map.
-//   make-icon tempotik.xpm tempotik.ico
-// The .ico holds one 32 × 32 image of 8 bits a pixel with a 256-colour palette
-// (a grey ramp, then saturated hues) and a 1-bit transparency mask. Every
-// colour of the pixel map must be a palette colour, or "None" for transparent.
+//   make-icon tempotik.xpm OUTDIR
+// writes into OUTDIR:
+//   tempotik.ico     one 32 × 32 image of 8 bits a pixel with a 256-colour
+//                    palette (a grey ramp, then saturated hues) and a 1-bit
+//                    transparency mask: the window's and Windows' icon
+//   tempotik.png     the same picture as a 32 × 32 PNG, for the icon theme
+//   tempotik@2.png   every pixel doubled, for desktops scaled to 2
+//   tempotik.icns    for macOS: the picture at 32, 64 and 128 pixels
+// Larger sizes repeat pixels rather than blur them. Every colour of the pixel
+// map must be a palette colour, or "None" for transparent.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -14,6 +21,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -161,11 +169,113 @@ void writeIco(std::ostream& out, const Image& image, const std::array<Rgb, 256>&
     }
 }
 
+class BigEndian {
+public:
+    explicit BigEndian(std::string& out) : out_(out) {}
+    void u8(unsigned value) { out_.push_back(static_cast<char>(value)); }
+    void u16(unsigned value) { u8(value >> 8), u8(value & 0xff); }
+    void u32(unsigned value) { u16(value >> 16), u16(value & 0xffff); }
+    void bytes(const std::string& data) { out_ += data; }
+
+private:
+    std::string& out_;
+};
+
+std::uint32_t crc32(const std::string& data) {
+    std::uint32_t crc = 0xffffffff;
+    for (const char byte : data) {
+        crc ^= static_cast<std::uint8_t>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+// Returns the data as a zlib stream of uncompressed blocks: an icon is small,
+// and this keeps the writer free of a compression library.
+std::string zlibStored(const std::string& data) {
+    std::string out;
+    BigEndian be(out);
+    be.u8(0x78), be.u8(0x01);
+    constexpr std::size_t most = 65535;
+    for (std::size_t at = 0; at == 0 || at < data.size(); at += most) {
+        const std::size_t length = std::min(most, data.size() - at);
+        be.u8(at + length == data.size() ? 1 : 0);  // the last block says so
+        be.u8(length & 0xff), be.u8(length >> 8);   // little-endian, then its complement
+        be.u8(~length & 0xff), be.u8((~length >> 8) & 0xff);
+        be.bytes(data.substr(at, length));
+    }
+    std::uint32_t a = 1, b = 0;  // Adler-32
+    for (const char byte : data) {
+        a = (a + static_cast<std::uint8_t>(byte)) % 65521;
+        b = (b + a) % 65521;
+    }
+    be.u32((b << 16) | a);
+    return out;
+}
+
+// Returns the picture as an RGBA PNG, each pixel repeated scale × scale times.
+std::string png(const Image& image, const std::array<Rgb, 256>& colours, int scale) {
+    const unsigned side = size * scale;
+    std::string rows;
+    for (unsigned y = 0; y < side; ++y) {
+        rows.push_back(0);  // no filter
+        for (unsigned x = 0; x < side; ++x) {
+            const bool clear = image.transparent[y / scale][x / scale];
+            const Rgb& colour = colours[image.index[y / scale][x / scale]];
+            rows.push_back(static_cast<char>(clear ? 0 : colour.r));
+            rows.push_back(static_cast<char>(clear ? 0 : colour.g));
+            rows.push_back(static_cast<char>(clear ? 0 : colour.b));
+            rows.push_back(static_cast<char>(clear ? 0 : 255));
+        }
+    }
+    std::string out = "\x89PNG\r\n\x1a\n";
+    BigEndian be(out);
+    const auto chunk = [&](const char* type, const std::string& data) {
+        be.u32(static_cast<unsigned>(data.size()));
+        const std::string typed = type + data;
+        be.bytes(typed);
+        be.u32(crc32(typed));
+    };
+    std::string header;
+    BigEndian hb(header);
+    hb.u32(side), hb.u32(side), hb.u8(8), hb.u8(6), hb.u8(0), hb.u8(0), hb.u8(0);  // 8-bit RGBA
+    chunk("IHDR", header);
+    chunk("IDAT", zlibStored(rows));
+    chunk("IEND", "");
+    return out;
+}
+
+// Returns a macOS icon file holding the picture at 32, 64 and 128 pixels.
+std::string icns(const Image& image, const std::array<Rgb, 256>& colours) {
+    std::string entries;
+    BigEndian be(entries);
+    const std::pair<const char*, int> sizes[] = {{"icp5", 1}, {"ic12", 2}, {"ic07", 4}};
+    for (const auto& [type, scale] : sizes) {
+        const std::string data = png(image, colours, scale);
+        be.bytes(type);
+        be.u32(static_cast<unsigned>(8 + data.size()));
+        be.bytes(data);
+    }
+    std::string out = "icns";
+    BigEndian(out).u32(static_cast<unsigned>(8 + entries.size()));
+    return out + entries;
+}
+
+void writeFile(const std::string& path, const std::string& data) {
+    std::ofstream out(path, std::ios::binary);
+    out << data;
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
-        std::cerr << "usage: make-icon PIXELMAP.xpm OUTPUT.ico\n";
+        std::cerr << "usage: make-icon PIXELMAP.xpm OUTDIR\n";
         return 2;
     }
     try {
@@ -175,11 +285,13 @@ int main(int argc, char* argv[]) {
         }
         const auto colours = palette();
         const Image image = readPixelMap(in, colours);
-        std::ofstream out(argv[2], std::ios::binary);
-        writeIco(out, image, colours);
-        if (!out.flush()) {
-            throw std::runtime_error("cannot write " + std::string(argv[2]));
-        }
+        const std::string dir = std::string(argv[2]) + "/tempotik";
+        std::ostringstream ico;
+        writeIco(ico, image, colours);
+        writeFile(dir + ".ico", ico.str());
+        writeFile(dir + ".png", png(image, colours, 1));
+        writeFile(dir + "@2.png", png(image, colours, 2));
+        writeFile(dir + ".icns", icns(image, colours));
     } catch (const std::exception& error) {
         std::cerr << "make-icon: " << argv[1] << ": " << error.what() << '\n';
         return 1;

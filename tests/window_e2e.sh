@@ -55,6 +55,35 @@ klikknop() { click_at 91 24; }
 totaalteller() { click_at 28 72; }
 
 check "the window shows the 32 × 32 icon" test "$("$probe" icon "$window")" = 32x32
+
+# A screen reader finds every control, with its role and text, in reading order.
+start_tree="frame Tempotik
+  push button Klik hier!
+  panel Totaal
+    push button 0
+  panel Laatste...
+    label 10 Sec.
+    label 0
+    label 10
+    label Seconde
+    label 0
+    label 99
+  panel Per...
+    label Minuut:
+    label 0
+    label 10 Sec.:
+    label 0
+    label 1 Sec.:
+    label 0
+  panel Gemiddelden
+    label Per minuut:
+    label 0
+    label Per 10 seconden:
+    label 0
+    label Per seconde:
+    label 0"
+check "the accessibility tree holds every control in reading order" \
+    test "$("$probe" tree)" = "$start_tree"
 expect Totaalteller 0
 expect Secondeover 99
 sleep 0.3
@@ -64,6 +93,9 @@ klikknop; klikknop; klikknop
 expect Totaalteller 3
 sleep 0.5
 check "the countdown runs" test "$(caption Secondeover)" -lt 99
+# Each new figure is announced to the screen reader as a name change.
+announced=$("$probe" changes 1 | cut -d' ' -f1)
+check "the figures announce their changes ($announced in a second)" test "$announced" -ge 50
 
 totaalteller
 expect Totaalteller 0

@@ -3,36 +3,59 @@
 # Reads the running window through the accessibility bus, as a screen reader
 # would, and closes it as its close box would.
 #   window_probe.py caption NAME    prints the caption of control NAME
+#   window_probe.py tree            prints the window's tree: role and name, indented
+#   window_probe.py changes SECONDS prints how many name changes the window
+#                                   announced in that time, and the last one
 #   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
 #   window_probe.py close WINDOW    asks window WINDOW (an X id) to close
 import sys
 
-# The controls in the order the window creates them, which is also the order
-# in which the accessibility tree lists them.
-CONTROLS = """Gemiddeldenframe Gemsecondeteller Gemtiensecondenteller Gemseclabel
-    Gemminuutteller Gemtiensecondenlabel Gemminuutlabel Klikknop Perframe
-    Persecondeteller Persecondelabel Pertiensecondenteller Perminuutteller
-    Pertiensecondenlabel Perminuutlabel Laatsteframe Secondeover Tiensecondenover
-    Secondeteller Tiensecondenteller Secondelabel Tiensecondenlabel Totaalframe
-    Totaalteller""".split()
+# The controls in reading order, top to bottom and left to right within the
+# window and within each frame, which is the order of the accessibility tree.
+CONTROLS = """Klikknop Totaalframe Totaalteller Laatsteframe Tiensecondenlabel
+    Tiensecondenteller Tiensecondenover Secondelabel Secondeteller Secondeover
+    Perframe Perminuutlabel Perminuutteller Pertiensecondenlabel
+    Pertiensecondenteller Persecondelabel Persecondeteller Gemiddeldenframe
+    Gemminuutlabel Gemminuutteller Gemtiensecondenlabel Gemtiensecondenteller
+    Gemseclabel Gemsecondeteller""".split()
 
 
-def captions():
+def window():
     import pyatspi
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Tempotik":
-            form = app.getChildAtIndex(0)
-            nodes = []
-
-            def walk(node):
-                for i in range(node.childCount):
-                    child = node.getChildAtIndex(i)
-                    nodes.append(child.name)
-                    walk(child)
-
-            walk(form)
-            return dict(zip(CONTROLS, nodes))
+            return app.getChildAtIndex(0)
     sys.exit("no Tempotik window on the accessibility bus")
+
+
+def nodes(node, depth=1):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        yield depth, child
+        yield from nodes(child, depth + 1)
+
+
+def captions():
+    return dict(zip(CONTROLS, (node.name for _, node in nodes(window()))))
+
+
+def tree():
+    form = window()
+    lines = [f"{form.getRoleName()} {form.name}"]
+    lines += [f"{'  ' * depth}{node.getRoleName()} {node.name}" for depth, node in nodes(form)]
+    return "\n".join(lines)
+
+
+def changes(seconds):
+    import pyatspi
+    from gi.repository import GLib
+    seen = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: seen.append(event.source.name),
+        "object:property-change:accessible-name")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return f"{len(seen)} {seen[-1] if seen else '-'}"
 
 
 def icon_sizes(window_id):
@@ -63,6 +86,10 @@ def close(window_id):
 if __name__ == "__main__":
     if sys.argv[1] == "caption":
         print(captions()[sys.argv[2]])
+    elif sys.argv[1] == "tree":
+        print(tree())
+    elif sys.argv[1] == "changes":
+        print(changes(float(sys.argv[2])))
     elif sys.argv[1] == "icon":
         print(icon_sizes(int(sys.argv[2], 0)))
     elif sys.argv[1] == "close":

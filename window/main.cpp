@@ -1,14 +1,20 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 
+#include "reading_order.h"
 #include "tempotikform.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempotik"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));
+    // Ties the window to its menu entry and icon on freedesktop desktops.
+    QApplication::setDesktopFileName(QStringLiteral("nl.tempotik.Tempotik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tempotik.ico")));
+
+    QAccessible::installFactory(readingOrderAccessible);
 
     Tempotikform form;
     form.show();

@@ -1,0 +1,61 @@
+// Tempotik — a click-speed meter. Licensed under the MIT licence.
+#include "reading_order.h"
+
+#include <QAccessibleWidget>
+#include <QGroupBox>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class ReadingOrder : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessibleInterface* child(int index) const override {
+        const auto children = ordered();
+        return index >= 0 && index < int(children.size()) ? children[index] : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto children = ordered();
+        const auto found = std::find(children.begin(), children.end(), child);
+        return found == children.end() ? -1 : int(found - children.begin());
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            if (const auto* frame = qobject_cast<const QGroupBox*>(widget())) {
+                return frame->title();
+            }
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    std::vector<QAccessibleInterface*> ordered() const {
+        std::vector<QAccessibleInterface*> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            children.push_back(QAccessibleWidget::child(i));
+        }
+        std::stable_sort(children.begin(), children.end(), [](const auto* a, const auto* b) {
+            const QRect ra = a->rect(), rb = b->rect();
+            return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
+        });
+        return children;
+    }
+};
+
+}  // namespace
+
+QAccessibleInterface* readingOrderAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (className == QLatin1String("Tempotikform") && widget->isWindow()) {
+        return new ReadingOrder(widget, QAccessible::Window);
+    }
+    if (className == QLatin1String("QGroupBox")) {
+        return new ReadingOrder(widget, QAccessible::Grouping);
+    }
+    return nullptr;
+}
