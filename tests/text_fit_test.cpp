@@ -1,5 +1,5 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
-// Every figure readable: run once at scale 1 and once with QT_SCALE_FACTOR=2.
+// Every figure readable: run at scale 1 and with QT_SCALE_FACTOR 1.25, 1.5 and 2.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>

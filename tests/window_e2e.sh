@@ -55,6 +55,8 @@ klikknop() { click_at 91 24; }
 totaalteller() { click_at 28 72; }
 
 check "the window shows the 32 × 32 icon" test "$("$probe" icon "$window")" = 32x32
+menu_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/nl.tempotik.Tempotik.desktop")
+check "the window's class matches its menu entry" test "$("$probe" class "$window")" = "$menu_class"
 
 # A screen reader finds every control, with its role and text, in reading order.
 start_tree="frame Tempotik

@@ -7,6 +7,7 @@
 #   window_probe.py changes SECONDS prints how many name changes the window
 #                                   announced in that time, and the last one
 #   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
+#   window_probe.py class WINDOW    prints the class a desktop matches to its menu entry
 #   window_probe.py close WINDOW    asks window WINDOW (an X id) to close
 import sys
 
@@ -71,6 +72,12 @@ def icon_sizes(window_id):
     return " ".join(sizes)
 
 
+def window_class(window_id):
+    from Xlib import display
+    screen = display.Display()
+    return screen.create_resource_object("window", window_id).get_wm_class()[1]
+
+
 def close(window_id):
     from Xlib import X, display, protocol
     screen = display.Display()
@@ -92,5 +99,7 @@ if __name__ == "__main__":
         print(changes(float(sys.argv[2])))
     elif sys.argv[1] == "icon":
         print(icon_sizes(int(sys.argv[2], 0)))
+    elif sys.argv[1] == "class":
+        print(window_class(int(sys.argv[2], 0)))
     elif sys.argv[1] == "close":
         close(int(sys.argv[2], 0))

@@ -1,6 +1,7 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 #include <QAccessible>
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 
 #include "reading_order.h"
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
     // Ties the window to its menu entry and icon on freedesktop desktops.
     QApplication::setDesktopFileName(QStringLiteral("nl.tempotik.Tempotik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tempotik.ico")));
+    // The window's font, Carlito, has Calibri's measurements; where Carlito is
+    // not installed (Windows), Calibri keeps every caption the width it was made for.
+    QFont::insertSubstitution(QStringLiteral("Carlito"), QStringLiteral("Calibri"));
 
     QAccessible::installFactory(readingOrderAccessible);
 
