@@ -8,33 +8,21 @@
 #   scripts/with-xvfb dbus-run-session -- tests/no_writes.sh PROGRAM
 set -euo pipefail
 program=$(realpath "$1")
-probe="$(dirname "$(realpath "$0")")/window_probe.py"
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-sleep 0.5
-
+tests=$(dirname "$(realpath "$0")")
+probe=$tests/window_probe.py
+source "$tests/x_session.sh"
+start_accessibility_bus
+use_private_runtime_dir
 # LeakSanitizer cannot run under ptrace; the other tests look for leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
 mkdir "$scratch/cwd"
 log="$scratch/strace.log"
 calls=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat
 calls+=,rmdir,link,linkat,symlink,symlinkat,chmod,fchmodat,socket,connect,bind
-(cd "$scratch/cwd" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    exec strace -f -qq -o "$log" -e trace="$calls" "$program") &
+(cd "$scratch/cwd" && exec strace -f -qq -o "$log" -e trace="$calls" "$program") &
 app=$!
 pids+=($app)
-window=$(xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+window=$(tempotik_window)
 xdotool mousemove --window "$window" 91 24 click --repeat 5 --delay 50 1
 sleep 1.2
 xdotool mousemove --window "$window" 28 72 click 1
@@ -44,11 +32,10 @@ wait "$app"
 
 # Drops the pid each line starts with, and calls that only looked.
 calls_made=$(sed -E 's/^[0-9]+ +//' "$log")
-fail=0
 report() {
     local what=$1 lines=$2
     if [ -n "$lines" ]; then
-        echo "FAILED: $what:" && echo "$lines" && fail=1
+        fail "$what:" && echo "$lines"
     else
         echo "ok: no $what"
     fi
@@ -70,4 +57,4 @@ report "network socket" "$(echo "$calls_made" | grep -E '^(socket|connect|bind)\
 
 sockets=$(echo "$calls_made" | grep -c -E '^socket\(AF_UNIX' || true)
 echo "local sockets opened: $sockets"
-[ "$fail" -eq 0 ]
+[ "$failures" -eq 0 ]

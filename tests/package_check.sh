@@ -5,22 +5,15 @@
 #   scripts/with-xvfb tests/package_check.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
-probe="$(dirname "$(realpath "$0")")/window_probe.py"
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+tests=$(dirname "$(realpath "$0")")
+probe=$tests/window_probe.py
+source "$tests/x_session.sh"
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb=$(echo "$scratch"/out/tempotik_1.00_*.deb)
 echo "built $(basename "$deb")"
 dpkg-deb --contents "$deb"
 
-failures=0
-fail() { echo "FAILED: $*" && failures=$((failures + 1)); }
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = tempotik ] || fail "package name $(field Package)"
 [ "$(field Version)" = 1.00 ] || fail "version $(field Version)"
@@ -40,7 +33,7 @@ done
 "$scratch/root/usr/bin/tempotik" &
 app=$!
 pids+=($app)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+window=$(tempotik_window)
 [ -n "$window" ] || fail "the unpacked program showed no window"
 [ "$("$probe" icon "$window")" = 32x32 ] || fail "the window has no 32 × 32 icon"
 "$probe" close "$window"

@@ -9,25 +9,14 @@
 set -euo pipefail
 program=$1 seconds=$2 memory_check=${3:-}
 probe="$(dirname "$0")/window_probe.py"
+source "$(dirname "$0")/x_session.sh"
+start_accessibility_bus
+use_private_runtime_dir
 
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-sleep 0.5
-
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$scratch/stderr" &
+"$program" 2>"$scratch/stderr" &
 app=$!
 pids+=($app)
-window=$(xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+window=$(tempotik_window)
 xdotool mousemove --window "$window" 91 24
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$app/status"; }
@@ -57,8 +46,6 @@ echo "soak: resident memory at start $rss_start kB, after ${warm_up} s $rss_warm
     "peak after that $rss_peak kB (growth $growth kB), at the end $rss_end kB"
 echo "soak: CPU $cpu_s s in all; stderr $(wc -l <"$scratch/stderr") lines"
 
-failures=0
-fail() { echo "FAILED: $*" && failures=$((failures + 1)); }
 [ "$counted" = "$sent" ] || fail "counted $counted of $sent clicks"
 [ -s "$scratch/stderr" ] && fail "the program printed:" && cat "$scratch/stderr"
 [ "$status" -eq 0 ] || fail "exit status $status"

@@ -6,22 +6,16 @@
 set -euo pipefail
 program=$1
 probe="$(dirname "$0")/window_probe.py"
+source "$(dirname "$0")/x_session.sh"
+start_accessibility_bus
 
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; }
-trap cleanup EXIT
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-pids+=($!)
-sleep 0.5
-
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+"$program" &
 app=$!
 pids+=($app)
-window=$(xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+window=$(tempotik_window)
 xdotool windowfocus --sync "$window"
 
-passes=0 failures=0
+passes=0
 # Reports $1 as passed when the command that follows succeeds.
 check() {
     local what=$1
@@ -29,7 +23,7 @@ check() {
     if "$@"; then
         echo "ok: $what" && passes=$((passes + 1))
     else
-        echo "FAILED: $what" && failures=$((failures + 1))
+        fail "$what"
     fi
 }
 caption() { "$probe" caption "$1"; }
