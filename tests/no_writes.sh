@@ -30,7 +30,7 @@ sleep 0.3
 "$probe" close "$window"
 wait "$app"
 
-# Drops the pid each line starts with, and calls that only looked.
+# The calls made, without the pid each line starts with.
 calls_made=$(sed -E 's/^[0-9]+ +//' "$log")
 report() {
     local what=$1 lines=$2
