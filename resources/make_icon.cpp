@@ -127,21 +127,33 @@ Image readPixelMap(std::istream& in, const std::array<Rgb, 256>& colours) {
     return image;
 }
 
-class LittleEndian {
+// Appends numbers to a byte string in one byte order: little-endian for the
+// .ico, big-endian for PNG and .icns.
+class Bytes {
 public:
-    explicit LittleEndian(std::ostream& out) : out_(out) {}
-    void u8(unsigned value) { out_.put(static_cast<char>(value)); }
-    void u16(unsigned value) { u8(value & 0xff), u8(value >> 8); }
-    void u32(unsigned value) { u16(value & 0xffff), u16(value >> 16); }
+    enum class Order { little, big };
+    Bytes(std::string& out, Order order) : out_(out), order_(order) {}
+    void u8(unsigned value) { out_.push_back(static_cast<char>(value)); }
+    void u16(unsigned value) {
+        order_ == Order::little ? (u8(value & 0xff), u8(value >> 8))
+                                : (u8(value >> 8), u8(value & 0xff));
+    }
+    void u32(unsigned value) {
+        order_ == Order::little ? (u16(value & 0xffff), u16(value >> 16))
+                                : (u16(value >> 16), u16(value & 0xffff));
+    }
+    void bytes(const std::string& data) { out_ += data; }
 
 private:
-    std::ostream& out_;
+    std::string& out_;
+    Order order_;
 };
 
-void writeIco(std::ostream& out, const Image& image, const std::array<Rgb, 256>& colours) {
+std::string ico(const Image& image, const std::array<Rgb, 256>& colours) {
     constexpr unsigned headerBytes = 40, paletteBytes = 256 * 4;
     constexpr unsigned pixelBytes = size * size, maskBytes = size * size / 8;
-    LittleEndian le(out);
+    std::string out;
+    Bytes le(out, Bytes::Order::little);
     le.u16(0), le.u16(1), le.u16(1);               // icon directory: an icon file with one image
     le.u8(size), le.u8(size), le.u8(0), le.u8(0);  // 32 × 32, 0 meaning 256 colours
     le.u16(1), le.u16(8);
@@ -167,19 +179,8 @@ void writeIco(std::ostream& out, const Image& image, const std::array<Rgb, 256>&
             le.u8(bits);
         }
     }
+    return out;
 }
-
-class BigEndian {
-public:
-    explicit BigEndian(std::string& out) : out_(out) {}
-    void u8(unsigned value) { out_.push_back(static_cast<char>(value)); }
-    void u16(unsigned value) { u8(value >> 8), u8(value & 0xff); }
-    void u32(unsigned value) { u16(value >> 16), u16(value & 0xffff); }
-    void bytes(const std::string& data) { out_ += data; }
-
-private:
-    std::string& out_;
-};
 
 std::uint32_t crc32(const std::string& data) {
     std::uint32_t crc = 0xffffffff;
@@ -196,7 +197,7 @@ std::uint32_t crc32(const std::string& data) {
 // and this keeps the writer free of a compression library.
 std::string zlibStored(const std::string& data) {
     std::string out;
-    BigEndian be(out);
+    Bytes be(out, Bytes::Order::big);
     be.u8(0x78), be.u8(0x01);
     constexpr std::size_t most = 65535;
     for (std::size_t at = 0; at == 0 || at < data.size(); at += most) {
@@ -231,7 +232,7 @@ std::string png(const Image& image, const std::array<Rgb, 256>& colours, int sca
         }
     }
     std::string out = "\x89PNG\r\n\x1a\n";
-    BigEndian be(out);
+    Bytes be(out, Bytes::Order::big);
     const auto chunk = [&](const char* type, const std::string& data) {
         be.u32(static_cast<unsigned>(data.size()));
         const std::string typed = type + data;
@@ -239,7 +240,7 @@ std::string png(const Image& image, const std::array<Rgb, 256>& colours, int sca
         be.u32(crc32(typed));
     };
     std::string header;
-    BigEndian hb(header);
+    Bytes hb(header, Bytes::Order::big);
     hb.u32(side), hb.u32(side), hb.u8(8), hb.u8(6), hb.u8(0), hb.u8(0), hb.u8(0);  // 8-bit RGBA
     chunk("IHDR", header);
     chunk("IDAT", zlibStored(rows));
@@ -250,7 +251,7 @@ std::string png(const Image& image, const std::array<Rgb, 256>& colours, int sca
 // Returns a macOS icon file holding the picture at 32, 64 and 128 pixels.
 std::string icns(const Image& image, const std::array<Rgb, 256>& colours) {
     std::string entries;
-    BigEndian be(entries);
+    Bytes be(entries, Bytes::Order::big);
     const std::pair<const char*, int> sizes[] = {{"icp5", 1}, {"ic12", 2}, {"ic07", 4}};
     for (const auto& [type, scale] : sizes) {
         const std::string data = png(image, colours, scale);
@@ -259,7 +260,7 @@ std::string icns(const Image& image, const std::array<Rgb, 256>& colours) {
         be.bytes(data);
     }
     std::string out = "icns";
-    BigEndian(out).u32(static_cast<unsigned>(8 + entries.size()));
+    Bytes(out, Bytes::Order::big).u32(static_cast<unsigned>(8 + entries.size()));
     return out + entries;
 }
 
@@ -286,9 +287,7 @@ int main(int argc, char* argv[]) {
         const auto colours = palette();
         const Image image = readPixelMap(in, colours);
         const std::string dir = std::string(argv[2]) + "/tempotik";
-        std::ostringstream ico;
-        writeIco(ico, image, colours);
-        writeFile(dir + ".ico", ico.str());
+        writeFile(dir + ".ico", ico(image, colours));
         writeFile(dir + ".png", png(image, colours, 1));
         writeFile(dir + "@2.png", png(image, colours, 2));
         writeFile(dir + ".icns", icns(image, colours));

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "fields.h"
 #include "tempotikform.h"
 
 namespace {
@@ -57,11 +58,8 @@ protected:
     // Returns every figure the window shows, in one line.
     QString figures() const {
         QStringList values;
-        for (const char* name :
-             {"Totaalteller", "Secondeover", "Tiensecondenover", "Secondeteller",
-              "Tiensecondenteller", "Persecondeteller", "Pertiensecondenteller", "Perminuutteller",
-              "Gemsecondeteller", "Gemtiensecondenteller", "Gemminuutteller"}) {
-            values << text(name);
+        for (tempotik::Field field : tempotik::allFields) {
+            values << text(std::string(tempotik::controlName(field)).c_str());
         }
         return values.join(' ');
     }
