@@ -28,7 +28,7 @@ sleep 1.2
 xdotool mousemove --window "$window" 28 72 click 1
 sleep 0.3
 "$probe" close "$window"
-wait "$app"
+finish 20 "$app" || fail "the traced program did not end with status 0"
 
 # The calls made, without the pid each line starts with.
 calls_made=$(sed -E 's/^[0-9]+ +//' "$log")

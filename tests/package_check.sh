@@ -38,7 +38,7 @@ window=$(tempotik_window)
 [ "$("$probe" icon "$window")" = 32x32 ] || fail "the window has no 32 × 32 icon"
 "$probe" close "$window"
 status=0
-wait "$app" || status=$?
+finish 10 "$app" || status=$?
 [ "$status" -eq 0 ] || fail "the unpacked program exited with status $status"
 echo "the unpacked program opened its window and closed with status $status"
 [ "$failures" -eq 0 ]

@@ -38,7 +38,7 @@ rss_end=$(rss_kb)
 cpu_s=$(echo "$(cpu_ticks) $(getconf CLK_TCK)" | awk '{ printf "%.1f", $1 / $2 }')
 "$probe" close "$window"
 status=0
-wait "$app" || status=$?
+finish 10 "$app" || status=$?
 
 growth=$((rss_peak - rss_warm))
 echo "soak: $seconds s, clicks sent $sent, counted $counted, exit status $status"

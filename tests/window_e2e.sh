@@ -37,13 +37,6 @@ shows() {
     return 1
 }
 expect() { check "$1 shows $2" shows "$1" "$2"; }
-ended() {
-    for _ in $(seq 20); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 klikknop() { click_at 91 24; }
 totaalteller() { click_at 28 72; }
@@ -106,8 +99,7 @@ expect Totaalteller 3
 
 # Closing the window while timing ends the program at once.
 "$probe" close "$window"
-check "closing the window ended the program" ended "$app"
-check "the program exited with status 0" wait "$app"
+check "closing the window ended the program with status 0" finish 5 "$app"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

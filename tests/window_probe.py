@@ -87,7 +87,9 @@ def close(window_id):
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event)
-    screen.flush()
+    # A round trip, not a flush: a message still unsent when the connection
+    # closes is lost, and the window would stay open.
+    screen.sync()
 
 
 if __name__ == "__main__":

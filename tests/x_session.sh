@@ -29,6 +29,22 @@ use_private_runtime_dir() {
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
 }
 
+# Waits up to $1 seconds for process $2 to end and returns its exit status.
+# One still running then is stopped, and the status is 124, as from timeout.
+finish() {
+    local seconds=$1 pid=$2
+    for _ in $(seq $((seconds * 10))); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        return 124
+    fi
+    wait "$pid"
+}
+
 # Prints the X id of the Tempotik window once it is shown.
 tempotik_window() {
     timeout 20 xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1
