@@ -5,14 +5,13 @@
 # the accessibility bus on, fails on any file created, changed or opened for
 # writing outside the toolkit's runtime directory and /dev, on any file of the
 # program's own, and on any socket but a local one (the display, the buses).
-#   scripts/with-xvfb dbus-run-session -- tests/no_writes.sh PROGRAM
+#   tests/no_writes.sh PROGRAM
 set -euo pipefail
 program=$(realpath "$1")
 tests=$(dirname "$(realpath "$0")")
 probe=$tests/window_probe.py
-source "$tests/x_session.sh"
-start_accessibility_bus
-use_private_runtime_dir
+source "$tests/session.sh"
+start_desktop
 # LeakSanitizer cannot run under ptrace; the other tests look for leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 mkdir "$scratch/cwd"
@@ -21,7 +20,6 @@ calls=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,unlink,
 calls+=,rmdir,link,linkat,symlink,symlinkat,chmod,fchmodat,socket,connect,bind
 (cd "$scratch/cwd" && exec strace -f -qq -o "$log" -e trace="$calls" "$program") &
 app=$!
-pids+=($app)
 window=$(tempotik_window)
 xdotool mousemove --window "$window" 91 24 click --repeat 5 --delay 50 1
 sleep 1.2

@@ -2,12 +2,14 @@
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
 # Builds the Debian package, reads its name, version, dependencies and
 # contents, unpacks it into a scratch root and starts the unpacked program.
-#   scripts/with-xvfb tests/package_check.sh BUILD_DIR
+#   tests/package_check.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 tests=$(dirname "$(realpath "$0")")
 probe=$tests/window_probe.py
-source "$tests/x_session.sh"
+source "$tests/session.sh"
+start_x
+start_session_bus
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb=$(echo "$scratch"/out/tempotik_1.00_*.deb)
@@ -32,9 +34,7 @@ done
 
 "$scratch/root/usr/bin/tempotik" &
 app=$!
-pids+=($app)
 window=$(tempotik_window)
-[ -n "$window" ] || fail "the unpacked program showed no window"
 [ "$("$probe" icon "$window")" = 32x32 ] || fail "the window has no 32 × 32 icon"
 "$probe" close "$window"
 status=0

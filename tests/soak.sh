@@ -4,18 +4,16 @@
 # burst of 20 clicks every three seconds. Fails when a click goes uncounted,
 # when the program prints anything, or when its resident memory grows by 1 MB
 # or more after the warm-up (a fifth of the run, at most a minute).
-#   scripts/with-xvfb dbus-run-session -- tests/soak.sh PROGRAM SECONDS [--no-memory-check]
+#   tests/soak.sh PROGRAM SECONDS [--no-memory-check]
 # --no-memory-check is for sanitizer builds, whose quarantine holds freed memory.
 set -euo pipefail
 program=$1 seconds=$2 memory_check=${3:-}
 probe="$(dirname "$0")/window_probe.py"
-source "$(dirname "$0")/x_session.sh"
-start_accessibility_bus
-use_private_runtime_dir
+source "$(dirname "$0")/session.sh"
+start_desktop
 
 "$program" 2>"$scratch/stderr" &
 app=$!
-pids+=($app)
 window=$(tempotik_window)
 xdotool mousemove --window "$window" 91 24
 
@@ -32,7 +30,8 @@ while [ $((SECONDS - start)) -lt "$seconds" ]; do
     [ -z "$rss_warm" ] && [ $((SECONDS - start)) -ge "$warm_up" ] && rss_warm=$rss
     [ "$rss" -gt "$rss_peak" ] && rss_peak=$rss
 done
-sleep 0.5
+counted_all() { [ "$("$probe" caption Totaalteller)" = "$sent" ]; }
+wait_for 10 "every click to be counted" counted_all || true
 counted=$("$probe" caption Totaalteller)
 rss_end=$(rss_kb)
 cpu_s=$(echo "$(cpu_ticks) $(getconf CLK_TCK)" | awk '{ printf "%.1f", $1 / $2 }')

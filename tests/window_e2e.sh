@@ -2,16 +2,15 @@
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
 # End to end: the built program under a real X server, clicked and typed at
 # with xdotool, its captions read through the accessibility bus.
-#   scripts/with-xvfb dbus-run-session -- tests/window_e2e.sh PROGRAM
+#   tests/window_e2e.sh PROGRAM
 set -euo pipefail
 program=$1
 probe="$(dirname "$0")/window_probe.py"
-source "$(dirname "$0")/x_session.sh"
-start_accessibility_bus
+source "$(dirname "$0")/session.sh"
+start_desktop
 
 "$program" &
 app=$!
-pids+=($app)
 window=$(tempotik_window)
 xdotool windowfocus --sync "$window"
 
@@ -27,16 +26,15 @@ check() {
     fi
 }
 caption() { "$probe" caption "$1"; }
-# Succeeds once control $1 shows $2, waiting up to two seconds.
+caption_is() { [ "$(caption "$1")" = "$2" ]; }
+# Succeeds once control $1 shows $2, waiting up to five seconds.
 shows() {
-    for _ in $(seq 20); do
-        [ "$(caption "$1")" = "$2" ] && return 0
-        sleep 0.1
-    done
+    wait_for 5 "$1 to show $2" caption_is "$1" "$2" && return 0
     echo "$1 shows '$(caption "$1")'"
     return 1
 }
 expect() { check "$1 shows $2" shows "$1" "$2"; }
+counts_down() { [ "$(caption Secondeover)" -lt 99 ]; }
 click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 klikknop() { click_at 91 24; }
 totaalteller() { click_at 28 72; }
@@ -71,8 +69,9 @@ start_tree="frame Tempotik
     label 0
     label Per seconde:
     label 0"
+tree_is() { test "$("$probe" tree)" = "$1"; }
 check "the accessibility tree holds every control in reading order" \
-    test "$("$probe" tree)" = "$start_tree"
+    wait_for 5 "the tree" tree_is "$start_tree"
 expect Totaalteller 0
 expect Secondeover 99
 sleep 0.3
@@ -80,8 +79,7 @@ expect Secondeover 99   # nothing moves before the first click
 
 klikknop; klikknop; klikknop
 expect Totaalteller 3
-sleep 0.5
-check "the countdown runs" test "$(caption Secondeover)" -lt 99
+check "the countdown runs" wait_for 5 "the countdown" counts_down
 # Each new figure is announced to the screen reader as a name change.
 announced=$("$probe" changes 1 | cut -d' ' -f1)
 check "the figures announce their changes ($announced in a second)" test "$announced" -ge 50

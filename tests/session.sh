@@ -1,0 +1,109 @@
+# Tempotik — a click-speed meter. Licensed under the MIT licence.
+# Sourced by the tests that run the real program. Whatever the caller's
+# environment holds, a test gets a desktop of its own: a scratch folder, a
+# private runtime folder, and on request an X server, a session bus, the
+# accessibility bus or a Wayland compositor. Everything the test starts is
+# stopped on every way out, a traced program included.
+
+set -euo pipefail
+scratch=$(mktemp -d)
+failures=0
+fail() { echo "FAILED: $*" && failures=$((failures + 1)); }
+
+# Prints the processes below process $1, the deepest first.
+descendants() {
+    local child
+    for child in $(pgrep -P "$1" || true); do
+        descendants "$child"
+        echo "$child"
+    done
+}
+# Stops everything this shell started: politely, then for good.
+stop_everything() {
+    local pids
+    pids=$(descendants $$)
+    [ -z "$pids" ] && return 0
+    kill $pids 2>/dev/null || true
+    for _ in $(seq 30); do
+        kill -0 $pids 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL $pids 2>/dev/null || true
+}
+trap 'stop_everything; rm -rf "$scratch"' EXIT
+# The test's time limit (ctest runs each one under timeout) ends it here.
+trap 'echo "FAILED: still running at the time limit"; exit 124' TERM
+
+# Polls a command until it succeeds, for at most $1 seconds; then says what
+# never happened ($2) and fails.
+wait_for() {
+    local seconds=$1 what=$2
+    shift 2
+    for _ in $(seq $((seconds * 10))); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "gave up after $seconds s waiting for $what"
+    return 1
+}
+
+# Nothing from the caller's desktop: no display, bus, scale, style, theme,
+# input method, logging rule or configuration of the toolkit.
+unset $(compgen -e | grep -E '^QT_') DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS \
+    AT_SPI_BUS_ADDRESS XDG_SESSION_TYPE XDG_CURRENT_DESKTOP DESKTOP_SESSION XMODIFIERS
+export LC_ALL=C.UTF-8
+export XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config
+mkdir -m 0700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+
+start_x() {
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    wait_for 10 "the X server" test -s "$scratch/display"
+    export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb
+}
+
+start_session_bus() {
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$scratch/bus" 2>/dev/null &
+    wait_for 10 "the session bus" test -s "$scratch/bus"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# The accessibility bus, as on a desktop with a screen reader, and Qt told
+# to use it.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+    wait_for 10 "the accessibility bus" bus_name_is_taken org.a11y.Bus
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+bus_name_is_taken() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q 'boolean true'
+}
+
+# The X server with a session bus and the accessibility bus: a desktop.
+start_desktop() {
+    start_x
+    start_session_bus
+    start_accessibility_bus
+}
+
+# Waits up to $1 seconds for process $2 to end and returns its exit status.
+# One still running then is stopped, and the status is 124, as from timeout.
+finish() {
+    local seconds=$1 pid=$2
+    if ! wait_for "$seconds" "process $pid to end" not_running "$pid"; then
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        return 124
+    fi
+    wait "$pid"
+}
+not_running() { ! kill -0 "$1" 2>/dev/null; }
+
+# Prints the X id of the Tempotik window once it is shown, or fails saying so.
+tempotik_window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
+    [ -n "$id" ] || { echo "FAILED: no Tempotik window was shown within 20 s" >&2 && return 1; }
+    echo "$id"
+}
