@@ -4,10 +4,14 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include <memory>
+#include <vector>
 
 #include "form_display.h"
 #include "tempotikform.h"
@@ -93,6 +97,7 @@ TEST_F(TextFit, ValuesAPersonReachesFitInTheFormFont) {
     };
     for (auto [field, text] : widest) {
         display.setCaption(field, text);
+        display.show();
         EXPECT_EQ(control(field).font(), form.font()) << text;
         EXPECT_EQ(overflow(control(field)), "");
     }
@@ -109,12 +114,45 @@ TEST_F(TextFit, LargerValuesShrinkRatherThanLoseDigits) {
     };
     for (auto [field, text] : beyond) {
         display.setCaption(field, text);
+        display.show();
         EXPECT_EQ(textOf(control(field)), text);
         EXPECT_LT(control(field).font().pointSizeF(), form.font().pointSizeF()) << text;
         EXPECT_EQ(overflow(control(field)), "");
     }
     display.setCaption(Field::Tiensecondenteller, "0");
+    display.show();
     EXPECT_EQ(control(Field::Tiensecondenteller).font(), form.font());
+}
+
+// The value labels paint the frame behind them themselves; what the screen
+// shows must be what plain labels over a plain frame show, at every scale.
+TEST_F(TextFit, ValueLabelsShowTheirFrameBehindThem) {
+    for (Field field : {Field::Secondeover, Field::Tiensecondenteller, Field::Persecondeteller,
+                        Field::Gemminuutteller}) {
+        display.setCaption(field, "88");
+    }
+    display.show();
+
+    QWidget plain;
+    plain.setFont(form.font());
+    plain.resize(form.size());
+    for (QGroupBox* frame : form.findChildren<QGroupBox*>()) {
+        auto* copy = new QGroupBox(frame->title(), &plain);
+        copy->setGeometry(frame->geometry());
+        for (QLabel* label : frame->findChildren<QLabel*>()) {
+            auto* labelCopy = new QLabel(label->text(), copy);
+            labelCopy->setGeometry(label->geometry());
+            labelCopy->setAlignment(label->alignment());
+        }
+    }
+    const QImage expected = plain.grab().toImage();
+    const QImage shown = form.grab().toImage();
+    ASSERT_EQ(shown.size(), expected.size());
+    const qreal ratio = shown.devicePixelRatio();
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        const QRect area(label->mapTo(&form, QPoint()) * ratio, label->size() * ratio);
+        EXPECT_EQ(shown.copy(area), expected.copy(area)) << label->objectName().toStdString();
+    }
 }
 
 }  // namespace

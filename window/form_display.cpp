@@ -4,8 +4,11 @@
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include <cmath>
 
 #include "tick_source.h"
 
@@ -49,31 +52,59 @@ void fitFont(QWidget& control, const QString& text) {
     }
 }
 
+// Returns how long one frame of the widget's screen lasts; 60 Hz where the
+// screen does not say.
+std::chrono::nanoseconds framePeriod(const QWidget& widget) {
+    const qreal hertz = widget.screen() ? widget.screen()->refreshRate() : 0.0;
+    return std::chrono::nanoseconds(std::llround(1e9 / (hertz >= 1.0 ? hertz : 60.0)));
+}
+
 }  // namespace
 
-FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : timer_(timer) {
+FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : form_(form), timer_(timer) {
     for (tempotik::Field field : tempotik::allFields) {
         const auto name = tempotik::controlName(field);
-        controls_[static_cast<int>(field)] =
-            form.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
-        Q_ASSERT(controls_[static_cast<int>(field)]);
+        QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
+        Q_ASSERT(control);
+        controls_[static_cast<int>(field)] = control;
+        captions_[static_cast<int>(field)] = shown_[static_cast<int>(field)] =
+            textOf(*control).toStdString();
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            backdrop_.install(*label);
+        }
     }
 }
 
 std::string FormDisplay::caption(tempotik::Field field) const {
-    return textOf(*controls_[static_cast<int>(field)]).toStdString();
+    return captions_[static_cast<int>(field)];
 }
 
 void FormDisplay::setCaption(tempotik::Field field, const std::string& text) {
-    QWidget& control = *controls_[static_cast<int>(field)];
-    const QString newText = QString::fromStdString(text);
-    if (newText == textOf(control)) {
-        return;
-    }
-    setTextOf(control, newText);
-    fitFont(control, newText);
+    captions_[static_cast<int>(field)] = text;
 }
 
 void FormDisplay::setTimerEnabled(bool enabled) {
+    if (enabled) {
+        timer_.setFramePeriod(framePeriod(form_));
+    }
     timer_.setEnabled(enabled);
+}
+
+void FormDisplay::show() {
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        if (captions_[i] == shown_[i]) {
+            continue;
+        }
+        const QString text = QString::fromStdString(captions_[i]);
+        setTextOf(*controls_[i], text);
+        // The window's digits share one width, so only a new length can stop
+        // a value fitting.
+        if (captions_[i].size() != shown_[i].size()) {
+            fitFont(*controls_[i], text);
+        }
+        if (auto* label = qobject_cast<QLabel*>(controls_[i])) {
+            backdrop_.prepare(*label);
+        }
+        shown_[i] = captions_[i];
+    }
 }

@@ -4,25 +4,38 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 #include "display.h"
+#include "value_backdrop.h"
 
 class TickSource;
 
 // The window behind the measurement's display: each field is the text of the
-// control of the same name, and the timer switch is the tick source.
+// control of the same name, and the timer switch is the tick source. The
+// measurement reads and writes its captions here on every tick; show() puts
+// those that changed on the controls, which the window calls once a frame, so
+// the controls repaint no more often than the screen can show them.
 class FormDisplay final : public tempotik::Display {
 public:
     FormDisplay(QWidget& form, TickSource& timer);
 
+    // Returns the measurement's caption, shown or not yet.
     std::string caption(tempotik::Field field) const override;
-    // An unchanged text is not written, so it does not repaint. A value wider
-    // than its control is shown whole in a smaller font, never cut to a
-    // different-looking number.
     void setCaption(tempotik::Field field, const std::string& text) override;
+    // Switched on, the tick source wakes once a frame of the form's screen.
     void setTimerEnabled(bool enabled) override;
 
+    // Puts every caption that differs from what its control shows on the
+    // control. A value wider than its control is shown whole in a smaller
+    // font, never cut to a different-looking number.
+    void show();
+
 private:
-    std::array<QWidget*, tempotik::allFields.size()> controls_;
+    QWidget& form_;
     TickSource& timer_;
+    std::array<QWidget*, tempotik::allFields.size()> controls_;
+    std::array<std::string, tempotik::allFields.size()> captions_;
+    std::array<std::string, tempotik::allFields.size()> shown_;
+    ValueBackdrop backdrop_;
 };

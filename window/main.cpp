@@ -8,6 +8,9 @@
 #include "tempotikform.h"
 
 int main(int argc, char* argv[]) {
+    // On X11, shared-memory images cost a round trip to the server on every
+    // paint; for a window this small, sending the few changed pixels is cheaper.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempotik"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));

@@ -26,6 +26,7 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
     connect(ui_->Klikknop, &QPushButton::clicked, this, &Tempotikform::countClick);
     connect(ui_->Totaalteller, &QPushButton::clicked, this, &Tempotikform::resetMeasurement);
     connect(&tickSource_, &TickSource::ticked, this, &Tempotikform::tick);
+    connect(&tickSource_, &TickSource::frameDue, this, &Tempotikform::showFigures);
 
     tickSource_.setObjectName(QStringLiteral("Timer"));
 }
@@ -54,12 +55,23 @@ void Tempotikform::tick() {
     run([this] { measurement_.tick(); });
 }
 
+void Tempotikform::showFigures() {
+    display_.show();
+}
+
+// While the timer runs, the next frame shows what a handler wrote; once it
+// has stopped no frame comes, so the figures are shown at once.
 template <typename Handler>
 void Tempotikform::run(Handler handler) {
     try {
         handler();
     } catch (const tempotik::RunTimeError& error) {
+        display_.show();
         reportError(error);
+        return;
+    }
+    if (!tickSource_.isEnabled()) {
+        display_.show();
     }
 }
 

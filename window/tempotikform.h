@@ -31,6 +31,7 @@ private:
     void countClick();
     void resetMeasurement();
     void tick();
+    void showFigures();
 
     template <typename Handler>
     void run(Handler handler);

@@ -6,7 +6,7 @@
 TickSource::TickSource(Clock clock, QObject* parent) : QObject(parent), clock_(std::move(clock)) {
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
-    connect(&wakeUp_, &QTimer::timeout, this, &TickSource::deliverDue);
+    connect(&wakeUp_, &QTimer::timeout, this, &TickSource::wakeUp);
 }
 
 void TickSource::setEnabled(bool enabled) {
@@ -20,7 +20,7 @@ void TickSource::setEnabled(bool enabled) {
     }
     start_ = clock_();
     delivered_ = 0;
-    wakeUpAtNextTick();
+    wakeUpAtNextFrame();
 }
 
 void TickSource::deliverDue() {
@@ -37,14 +37,22 @@ void TickSource::deliverDue() {
         ++delivered_;
         emit ticked();
     }
+}
+
+void TickSource::wakeUp() {
+    deliverDue();
+    emit frameDue();
     if (enabled_) {
-        wakeUpAtNextTick();
+        wakeUpAtNextFrame();
     }
 }
 
-void TickSource::wakeUpAtNextTick() {
-    const auto next = start_ + (delivered_ + 1) * period;
-    // Rounded up: a timer that fires a fraction early would find nothing due.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - clock_());
+// Frames run from the start of timing, so that each tick is shown less than
+// one frame after it falls due.
+void TickSource::wakeUpAtNextFrame() {
+    const auto now = clock_();
+    const auto next = start_ + ((now - start_) / framePeriod_ + 1) * framePeriod_;
+    // Rounded up: a timer that fires a fraction early would find the frame not begun.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now);
     wakeUp_.start(std::max(wait, std::chrono::milliseconds{0}));
 }
