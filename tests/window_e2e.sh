@@ -13,6 +13,10 @@ start_desktop
 app=$!
 window=$(tempotik_window)
 xdotool windowfocus --sync "$window"
+# Listens, as a screen reader does, for notifications coming into view.
+heard=$scratch/heard
+"$probe" notifications 80 >"$heard" &
+wait_for 5 "the notification listener" grep -q listening "$heard"
 
 passes=0
 # Reports $1 as passed when the command that follows succeeds.
@@ -43,11 +47,12 @@ check "the window shows the 32 × 32 icon" test "$("$probe" icon "$window")" = 3
 menu_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/nl.tempotik.Tempotik.desktop")
 check "the window's class matches its menu entry" test "$("$probe" class "$window")" = "$menu_class"
 
-# A screen reader finds every control, with its role and text, in reading order.
+# A screen reader finds every control, with its role and text, in reading
+# order, then the window's status bar and notification, which only it hears.
 start_tree="frame Tempotik
   push button Klik hier!
   panel Totaal
-    push button 0
+    push button Totaal: 0
   panel Laatste...
     label 10 Sec.
     label 0
@@ -68,10 +73,36 @@ start_tree="frame Tempotik
     label Per 10 seconden:
     label 0
     label Per seconde:
-    label 0"
+    label 0
+  status bar Nog geen meting.
+  notification "
 tree_is() { test "$("$probe" tree)" = "$1"; }
 check "the accessibility tree holds every control in reading order" \
     wait_for 5 "the tree" tree_is "$start_tree"
+# Every value is tied to its caption or says what it is; the buttons say what
+# they do; the program says it speaks Dutch.
+told="Klikknop: 'Elke klik telt; de eerste klik start de meting.'
+Totaalteller: labelled-by Totaal; 'Stopt de meting en zet alles terug op nul.'
+Tiensecondenlabel: labelled-by Laatste...; label-for 0
+Tiensecondenteller: labelled-by 10 Sec.; labelled-by Laatste...; 'Klikken in de laatste hele tien seconden.'
+Tiensecondenover: labelled-by Laatste...; 'Aftellen: seconden tot de volgende tien seconden.'
+Secondelabel: labelled-by Laatste...; label-for 0
+Secondeteller: labelled-by Seconde; labelled-by Laatste...; 'Klikken in de laatste hele seconde.'
+Secondeover: labelled-by Laatste...; 'Aftellen: honderdsten van een seconde tot de volgende seconde.'
+Perminuutlabel: labelled-by Per...; label-for 0
+Perminuutteller: labelled-by Minuut:; labelled-by Per...; 'Klikken in de laatste halve seconde, omgerekend per minuut.'
+Pertiensecondenlabel: labelled-by Per...; label-for 0
+Pertiensecondenteller: labelled-by 10 Sec.:; labelled-by Per...; 'Klikken in de laatste halve seconde, omgerekend per tien seconden.'
+Persecondelabel: labelled-by Per...; label-for 0
+Persecondeteller: labelled-by 1 Sec.:; labelled-by Per...; 'Klikken in de laatste halve seconde, omgerekend per seconde.'
+Gemminuutlabel: labelled-by Gemiddelden; label-for 0
+Gemminuutteller: labelled-by Per minuut:; labelled-by Gemiddelden; 'Gemiddeld aantal klikken per minuut sinds het begin.'
+Gemtiensecondenlabel: labelled-by Gemiddelden; label-for 0
+Gemtiensecondenteller: labelled-by Per 10 seconden:; labelled-by Gemiddelden; 'Gemiddeld aantal klikken per tien seconden sinds het begin.'
+Gemseclabel: labelled-by Gemiddelden; label-for 0
+Gemsecondeteller: labelled-by Per seconde:; labelled-by Gemiddelden; 'Gemiddeld aantal klikken per seconde sinds het begin.'"
+check "each control tells a screen reader what it is" test "$("$probe" told)" = "$told"
+check "the program says it speaks Dutch" test "$("$probe" locale)" = nl_NL
 expect Totaalteller 0
 expect Secondeover 99
 sleep 0.3
@@ -83,17 +114,38 @@ check "the countdown runs" wait_for 5 "the countdown" counts_down
 # Each new figure is announced to the screen reader as a name change.
 announced=$("$probe" changes 1 | cut -d' ' -f1)
 check "the figures announce their changes ($announced in a second)" test "$announced" -ge 20
+# The status bar tells the figures with their captions, renewed once a second.
+figures_are() {
+    [[ "$(caption Cijfers)" == "Laatste seconde: "*". Laatste 10 seconden: 0. Gemiddeld per seconde: "*". Gemiddeld per minuut: "*". Totaal: 3." ]]
+}
+check "the status bar tells the figures" wait_for 5 "the spoken figures" figures_are
 
-totaalteller
+# A reset is told to a screen reader at once, as a notification in view.
+# Runs a command, then prints the notification it brought.
+heard_more_than() { [ "$(wc -l <"$heard")" -gt "$1" ]; }
+told_by() {
+    local before
+    before=$(wc -l <"$heard")
+    "$@"
+    wait_for 5 "a notification" heard_more_than "$before" || true
+    sed -n "$((before + 1))p" "$heard"
+}
+reset_told="Totaal: 0. De meting is gestopt."
+check "a reset by mouse is told" test "$(told_by totaalteller)" = "$reset_told"
 expect Totaalteller 0
 expect Secondeover 99
 sleep 0.3
 expect Secondeover 99   # the reset stopped the timer
 
-# The mouse left the focus on the total; Tab takes it back to the big button.
+# The mouse left the focus on the total; Tab takes it back to the big button,
+# and then on to the total again, pressed by the keyboard.
 xdotool key --window "$window" Tab
 xdotool key --window "$window" space space Return
 expect Totaalteller 3
+xdotool key --window "$window" Tab
+check "a reset by keyboard is told" \
+    test "$(told_by xdotool key --window "$window" space)" = "$reset_told"
+expect Totaalteller 0
 
 # Closing the window while timing ends the program at once.
 "$probe" close "$window"

@@ -4,6 +4,12 @@
 # would, and closes it as its close box would.
 #   window_probe.py caption NAME    prints the caption of control NAME
 #   window_probe.py tree            prints the window's tree: role and name, indented
+#   window_probe.py told            prints, control by control, what else a screen
+#                                   reader is told: relations and description
+#   window_probe.py locale          prints the language the program says it speaks
+#   window_probe.py notifications SECONDS
+#                                   says "listening", then prints each notification
+#                                   that comes into view in that time
 #   window_probe.py changes SECONDS prints how many name changes the window
 #                                   announced in that time, and the last one
 #   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
@@ -18,7 +24,7 @@ CONTROLS = """Klikknop Totaalframe Totaalteller Laatsteframe Tiensecondenlabel
     Perframe Perminuutlabel Perminuutteller Pertiensecondenlabel
     Pertiensecondenteller Persecondelabel Persecondeteller Gemiddeldenframe
     Gemminuutlabel Gemminuutteller Gemtiensecondenlabel Gemtiensecondenteller
-    Gemseclabel Gemsecondeteller""".split()
+    Gemseclabel Gemsecondeteller Cijfers Aankondiging""".split()
 
 
 def window():
@@ -36,8 +42,69 @@ def nodes(node, depth=1):
         yield from nodes(child, depth + 1)
 
 
-def captions():
-    return dict(zip(CONTROLS, (node.name for _, node in nodes(window()))))
+def controls():
+    return dict(zip(CONTROLS, (node for _, node in nodes(window()))))
+
+
+# The total's button is named with its frame's title, "Totaal: 5".
+def caption(name):
+    text = controls()[name].name
+    if name == "Totaalteller":
+        if not text.startswith("Totaal: "):
+            sys.exit(f"the total's button is named {text!r}")
+        text = text[len("Totaal: "):]
+    return text
+
+
+def told():
+    lines = []
+    for name, node in controls().items():
+        facts = [f"{relation.getRelationType().value_nick} "
+                 + ", ".join(relation.getTarget(i).name for i in range(relation.getNTargets()))
+                 for relation in node.getRelationSet()
+                 if relation.getRelationType().value_nick in ("labelled-by", "label-for")]
+        if node.description:
+            facts.append(repr(node.description))
+        if facts:
+            lines.append(f"{name}: " + "; ".join(facts))
+    return "\n".join(lines)
+
+
+def application_locale():
+    from gi.repository import Gio, GLib
+
+    def call(bus, name, path, interface, method, arguments, reply):
+        return bus.call_sync(name, path, interface, method, arguments, GLib.VariantType(reply),
+                             Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = call(session, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                   "(s)")
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    root = "/org/a11y/atspi/accessible/root"
+    for name, path in call(bus, "org.a11y.atspi.Registry", root, "org.a11y.atspi.Accessible",
+                           "GetChildren", None, "(a(so))"):
+        title = call(bus, name, path, "org.freedesktop.DBus.Properties", "Get",
+                     GLib.Variant("(ss)", ("org.a11y.atspi.Accessible", "Name")), "(v)")
+        if title == "Tempotik":
+            lc_messages = 5
+            return call(bus, name, root, "org.a11y.atspi.Application", "GetLocale",
+                        GLib.Variant("(u)", (lc_messages,)), "(s)")
+    sys.exit("no Tempotik on the accessibility bus")
+
+
+def notifications(seconds):
+    import pyatspi
+    from gi.repository import GLib
+
+    def shown(event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            print(event.source.name, flush=True)
+    pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing")
+    print("listening", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
 
 
 def tree():
@@ -94,9 +161,15 @@ def close(window_id):
 
 if __name__ == "__main__":
     if sys.argv[1] == "caption":
-        print(captions()[sys.argv[2]])
+        print(caption(sys.argv[2]))
     elif sys.argv[1] == "tree":
         print(tree())
+    elif sys.argv[1] == "told":
+        print(told())
+    elif sys.argv[1] == "locale":
+        print(application_locale())
+    elif sys.argv[1] == "notifications":
+        notifications(float(sys.argv[2]))
     elif sys.argv[1] == "changes":
         print(changes(float(sys.argv[2])))
     elif sys.argv[1] == "icon":

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -10,6 +11,8 @@
 
 #include <cmath>
 
+#include "spoken_figures.h"
+#include "spoken_text.h"
 #include "tick_source.h"
 
 namespace {
@@ -52,6 +55,13 @@ void fitFont(QWidget& control, const QString& text) {
     }
 }
 
+// Names the total's button with its frame's title, "Totaal: 5": the button
+// itself shows only the number.
+void nameWithFramesTitle(QWidget& button) {
+    const auto& frame = static_cast<const QGroupBox&>(*button.parentWidget());
+    button.setAccessibleName(frame.title() + QStringLiteral(": ") + textOf(button));
+}
+
 // Returns how long one frame of the widget's screen lasts; 60 Hz where the
 // screen does not say.
 std::chrono::nanoseconds framePeriod(const QWidget& widget) {
@@ -61,7 +71,10 @@ std::chrono::nanoseconds framePeriod(const QWidget& widget) {
 
 }  // namespace
 
-FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : form_(form), timer_(timer) {
+FormDisplay::FormDisplay(QWidget& form, TickSource& timer)
+    : form_(form),
+      timer_(timer),
+      figures_(*form.findChild<SpokenText*>(QStringLiteral("Cijfers"))) {
     for (tempotik::Field field : tempotik::allFields) {
         const auto name = tempotik::controlName(field);
         QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
@@ -71,8 +84,11 @@ FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : form_(form), timer_
             textOf(*control).toStdString();
         if (auto* label = qobject_cast<QLabel*>(control)) {
             backdrop_.install(*label);
+        } else {
+            nameWithFramesTitle(*control);
         }
     }
+    figures_.setText(spokenFigures(*this));
 }
 
 std::string FormDisplay::caption(tempotik::Field field) const {
@@ -81,6 +97,11 @@ std::string FormDisplay::caption(tempotik::Field field) const {
 
 void FormDisplay::setCaption(tempotik::Field field, const std::string& text) {
     captions_[static_cast<int>(field)] = text;
+    // The last second's figure is written once a second, and by a reset: the
+    // spoken figures are renewed as often, current and calm.
+    if (field == tempotik::Field::Secondeteller) {
+        figuresDue_ = true;
+    }
 }
 
 void FormDisplay::setTimerEnabled(bool enabled) {
@@ -104,7 +125,13 @@ void FormDisplay::show() {
         }
         if (auto* label = qobject_cast<QLabel*>(controls_[i])) {
             backdrop_.prepare(*label);
+        } else {
+            nameWithFramesTitle(*controls_[i]);
         }
         shown_[i] = captions_[i];
+    }
+    if (figuresDue_) {
+        figures_.setText(spokenFigures(*this));
+        figuresDue_ = false;
     }
 }

@@ -1,6 +1,7 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -9,13 +10,16 @@
 #include "display.h"
 #include "value_backdrop.h"
 
+class SpokenText;
 class TickSource;
 
 // The window behind the measurement's display: each field is the text of the
 // control of the same name, and the timer switch is the tick source. The
 // measurement reads and writes its captions here on every tick; show() puts
 // those that changed on the controls, which the window calls once a frame, so
-// the controls repaint no more often than the screen can show them.
+// the controls repaint no more often than the screen can show them. It also
+// keeps what a screen reader is told beside them: the total button's name
+// with its caption, and the figures in the window's spoken status bar.
 class FormDisplay final : public tempotik::Display {
 public:
     FormDisplay(QWidget& form, TickSource& timer);
@@ -38,4 +42,6 @@ private:
     std::array<std::string, tempotik::allFields.size()> captions_;
     std::array<std::string, tempotik::allFields.size()> shown_;
     ValueBackdrop backdrop_;
+    SpokenText& figures_;
+    bool figuresDue_ = false;
 };

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 
 #include "reading_order.h"
+#include "spoken_text.h"
 #include "tempotikform.h"
 
 int main(int argc, char* argv[]) {
@@ -21,7 +23,10 @@ int main(int argc, char* argv[]) {
     // not installed (Windows), Calibri keeps every caption the width it was made for.
     QFont::insertSubstitution(QStringLiteral("Carlito"), QStringLiteral("Calibri"));
 
+    // Every text is Dutch; screen readers learn it from the locale.
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QAccessible::installFactory(readingOrderAccessible);
+    QAccessible::installFactory(spokenTextAccessible);
 
     Tempotikform form;
     form.show();

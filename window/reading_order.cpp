@@ -13,6 +13,8 @@ class ReadingOrder : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
+    int childCount() const override { return int(ordered().size()); }
+
     QAccessibleInterface* child(int index) const override {
         const auto children = ordered();
         return index >= 0 && index < int(children.size()) ? children[index] : nullptr;
@@ -34,6 +36,8 @@ public:
     }
 
 private:
+    // The controls as they are read, then the window's texts for screen
+    // readers alone, which have no control to show them.
     std::vector<QAccessibleInterface*> ordered() const {
         std::vector<QAccessibleInterface*> children;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
@@ -43,6 +47,14 @@ private:
             const QRect ra = a->rect(), rb = b->rect();
             return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
         });
+        for (QObject* child : object()->children()) {
+            if (!child->isWidgetType()) {
+                if (QAccessibleInterface* accessible =
+                        QAccessible::queryAccessibleInterface(child)) {
+                    children.push_back(accessible);
+                }
+            }
+        }
         return children;
     }
 };

@@ -21,8 +21,10 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
     : QWidget(parent),
       ui_(setUpUi(*this)),
       tickSource_(std::move(clock), this),
+      figures_(*this, QAccessible::StatusBar, QStringLiteral("Cijfers")),
       display_(*this, tickSource_),
-      measurement_(display_) {
+      measurement_(display_),
+      announcer_(*this, QAccessible::Notification, QStringLiteral("Aankondiging")) {
     connect(ui_->Klikknop, &QPushButton::clicked, this, &Tempotikform::countClick);
     connect(ui_->Totaalteller, &QPushButton::clicked, this, &Tempotikform::resetMeasurement);
     connect(&tickSource_, &TickSource::ticked, this, &Tempotikform::tick);
@@ -46,9 +48,12 @@ void Tempotikform::countClick() {
     run([this] { measurement_.click(); });
 }
 
+// A screen reader is told the reset at once: the button keeps the focus, and
+// the change of its name alone would go unheard.
 void Tempotikform::resetMeasurement() {
     tickSource_.deliverDue();
     run([this] { measurement_.reset(); });
+    announcer_.announce(tr("Totaal: 0. De meting is gestopt."));
 }
 
 void Tempotikform::tick() {

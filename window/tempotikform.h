@@ -7,6 +7,7 @@
 
 #include "form_display.h"
 #include "measurement.h"
+#include "spoken_text.h"
 #include "tick_source.h"
 
 namespace Ui {
@@ -39,6 +40,8 @@ private:
 
     std::unique_ptr<Ui::Tempotikform> ui_;
     TickSource tickSource_;
+    SpokenText figures_;  // before the display, which keeps it
     FormDisplay display_;
     tempotik::Measurement measurement_;
+    SpokenText announcer_;
 };
