@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -91,38 +89,27 @@ TEST_F(IconFile, QtReadsItAsTheWindowIcon) {
     EXPECT_EQ(image.pixelColor(31, 31).alpha(), 0);
 }
 
-// The icon theme's PNGs and the macOS icons are the same picture: the 32 × 32
-// pixel for pixel, the larger ones with every pixel repeated, never blurred.
-TEST(IconSizes, EveryFileShowsTheSamePixels) {
-    const QImage ico = QImage(QStringLiteral(TEMPOTIK_ICO)).convertToFormat(QImage::Format_ARGB32);
-    const QString base = QStringLiteral(TEMPOTIK_ICO).chopped(4);
-    const QImage png = QImage(base + ".png").convertToFormat(QImage::Format_ARGB32);
-    const QImage doubled = QImage(base + "@2.png").convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(png, ico);
-    EXPECT_EQ(doubled, ico.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-}
-
-TEST(IconSizes, MacIconHoldsThreeSizes) {
-    std::ifstream file(QStringLiteral(TEMPOTIK_ICO).chopped(4).toStdString() + ".icns",
-                       std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(file), {});
-    const auto u32 = [&](std::size_t at) {
-        return std::uint32_t(std::uint8_t(bytes[at])) << 24 |
-               std::uint32_t(std::uint8_t(bytes[at + 1])) << 16 |
-               std::uint32_t(std::uint8_t(bytes[at + 2])) << 8 | std::uint8_t(bytes[at + 3]);
+// Every size is the drawing made for it, pixel for pixel: 16 and 48 drawn,
+// the 32 the .ico's own, the larger ones the 32 with every pixel repeated,
+// never blurred. The macOS icon is the 128.
+TEST(IconSizes, EveryFileShowsItsDrawing) {
+    const auto image = [](const QString& path) {
+        return QImage(path).convertToFormat(QImage::Format_ARGB32);
     };
-    ASSERT_GE(bytes.size(), 8u);
-    EXPECT_EQ(bytes.substr(0, 4), "icns");
-    EXPECT_EQ(u32(4), bytes.size());
-    std::vector<std::pair<std::string, int>> entries;
-    for (std::size_t at = 8; at + 8 <= bytes.size(); at += u32(at + 4)) {
-        const QImage image = QImage::fromData(
-            QByteArray::fromStdString(bytes.substr(at + 8, u32(at + 4) - 8)), "PNG");
-        entries.emplace_back(bytes.substr(at, 4), image.width());
+    const QImage ico = image(QStringLiteral(TEMPOTIK_ICO));
+    const QString made = QStringLiteral(TEMPOTIK_ICO).chopped(4);
+    const QString drawn = QStringLiteral(TEMPOTIK_DRAWINGS "/tempotik");
+    ASSERT_EQ(ico.size(), QSize(32, 32));
+    EXPECT_EQ(image(made + "-16.png"), image(drawn + "-16.xpm"));
+    EXPECT_EQ(image(made + "-32.png"), ico);
+    EXPECT_EQ(image(made + "-48.png"), image(drawn + "-48.xpm"));
+    for (const int size : {64, 128, 256}) {
+        EXPECT_EQ(image(made + QString("-%1.png").arg(size)),
+                  ico.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+            << size;
     }
-    const std::vector<std::pair<std::string, int>> expected{
-        {"icp5", 32}, {"ic12", 64}, {"ic07", 128}};
-    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(image(made + ".icns"),
+              ico.scaled(128, 128, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 }  // namespace

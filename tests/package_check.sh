@@ -2,9 +2,12 @@
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
 # Builds the Debian package, reads its name, version, dependencies and
 # contents, unpacks it into a scratch root and starts the unpacked program.
-#   tests/package_check.sh BUILD_DIR
+# With --hardened, as the package is built, lintian and hardening-check must
+# find nothing to report.
+#   tests/package_check.sh BUILD_DIR [--hardened]
 set -euo pipefail
 build=$(realpath "$1")
+hardened=${2:-}
 tests=$(dirname "$(realpath "$0")")
 probe=$tests/window_probe.py
 source "$tests/session.sh"
@@ -24,6 +27,16 @@ echo "Depends: $depends"
 for needed in libqt6widgets6 libc6 qt6-qpa-plugins fonts-crosextra-carlito; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed"
 done
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
+
+if [ "$hardened" = --hardened ]; then
+    # Errors and warnings, and any hardening the binary lacks, are faults.
+    tags=$(lintian --pedantic -I -E "$deb" 2>/dev/null || true)
+    echo "lintian: ${tags:-nothing to report}"
+    if grep -E '^(E|W): |hardening' <<<"$tags"; then
+        fail "lintian found the above"
+    fi
+fi
 
 dpkg -x "$deb" "$scratch/root"
 for file in usr/bin/tempotik usr/share/applications/nl.tempotik.Tempotik.desktop \
@@ -32,10 +45,20 @@ for file in usr/bin/tempotik usr/share/applications/nl.tempotik.Tempotik.desktop
     [ -f "$scratch/root/$file" ] || fail "the package lacks /$file"
 done
 
+if [ "$hardened" = --hardened ]; then
+    # Debian 12's C library and start files carry no control-flow (CET)
+    # marking, so no program linked with them can; the compiler's part is done.
+    hardening-check --nocfprotection "$scratch/root/usr/bin/tempotik" ||
+        fail "hardening-check on the packaged program"
+fi
+
 "$scratch/root/usr/bin/tempotik" &
 app=$!
 window=$(tempotik_window)
-[ "$("$probe" icon "$window")" = 32x32 ] || fail "the window has no 32 × 32 icon"
+icon=$("$probe" icon "$window")
+[ "$icon" = "16x16 32x32 48x48 64x64 128x128" ] || fail "the window's icon sizes: $icon"
+hints=$("$probe" hints "$window")
+[ "$hints" = "maximize no, size 183x234 to 183x234" ] || fail "the window offers: $hints"
 "$probe" close "$window"
 status=0
 finish 10 "$app" || status=$?

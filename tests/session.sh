@@ -87,6 +87,14 @@ start_desktop() {
     start_accessibility_bus
 }
 
+# A headless Wayland compositor, weston, with nothing else on the desktop.
+start_wayland() {
+    weston --backend=headless-backend.so --socket=tempotik-wayland --idle-time=0 --no-config \
+        --log="$scratch/weston.log" &
+    wait_for 10 "weston" test -S "$XDG_RUNTIME_DIR/tempotik-wayland"
+    export WAYLAND_DISPLAY=tempotik-wayland QT_QPA_PLATFORM=wayland
+}
+
 # Waits up to $1 seconds for process $2 to end and returns its exit status.
 # One still running then is stopped, and the status is 124, as from timeout.
 finish() {

@@ -43,7 +43,8 @@ click_at() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 klikknop() { click_at 91 24; }
 totaalteller() { click_at 28 72; }
 
-check "the window shows the 32 × 32 icon" test "$("$probe" icon "$window")" = 32x32
+check "the window shows its icon at every size" \
+    test "$("$probe" icon "$window")" = "16x16 32x32 48x48 64x64 128x128"
 menu_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/nl.tempotik.Tempotik.desktop")
 check "the window's class matches its menu entry" test "$("$probe" class "$window")" = "$menu_class"
 

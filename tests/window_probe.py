@@ -14,6 +14,8 @@
 #                                   announced in that time, and the last one
 #   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
 #   window_probe.py class WINDOW    prints the class a desktop matches to its menu entry
+#   window_probe.py hints WINDOW    prints what it offers a window manager: whether it can be
+#                                   maximized, and its least and largest size
 #   window_probe.py close WINDOW    asks window WINDOW (an X id) to close
 import sys
 
@@ -145,6 +147,22 @@ def window_class(window_id):
     return screen.create_resource_object("window", window_id).get_wm_class()[1]
 
 
+def hints(window_id):
+    from Xlib import X, display
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    motif = window.get_full_property(screen.intern_atom("_MOTIF_WM_HINTS"), X.AnyPropertyType)
+    flags, functions, decorations = list(motif.value)[:3] if motif else (0, 0, 0)
+    # Motif's bits: which fields are set; all, or maximize, in functions and in decorations.
+    has_functions, has_decorations = 1, 2
+    every_function, maximize_function, every_decoration, maximize_button = 1, 16, 1, 64
+    maximize = (not flags & has_functions or functions & (every_function | maximize_function)
+                or not flags & has_decorations or decorations & (every_decoration | maximize_button))
+    size = window.get_wm_normal_hints()
+    return (f"maximize {'yes' if maximize else 'no'}, "
+            f"size {size.min_width}x{size.min_height} to {size.max_width}x{size.max_height}")
+
+
 def close(window_id):
     from Xlib import X, display, protocol
     screen = display.Display()
@@ -176,5 +194,7 @@ if __name__ == "__main__":
         print(icon_sizes(int(sys.argv[2], 0)))
     elif sys.argv[1] == "class":
         print(window_class(int(sys.argv[2], 0)))
+    elif sys.argv[1] == "hints":
+        print(hints(int(sys.argv[2], 0)))
     elif sys.argv[1] == "close":
         close(int(sys.argv[2], 0))

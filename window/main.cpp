@@ -18,7 +18,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));
     // Ties the window to its menu entry and icon on freedesktop desktops.
     QApplication::setDesktopFileName(QStringLiteral("nl.tempotik.Tempotik"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tempotik.ico")));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {  // each drawn, or its pixels repeated
+        icon.addFile(QStringLiteral(":/tempotik-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
     // The window's font, Carlito, has Calibri's measurements; where Carlito is
     // not installed (Windows), Calibri keeps every caption the width it was made for.
     QFont::insertSubstitution(QStringLiteral("Carlito"), QStringLiteral("Calibri"));

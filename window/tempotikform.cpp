@@ -25,6 +25,10 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
       display_(*this, tickSource_),
       measurement_(display_),
       announcer_(*this, QAccessible::Notification, QStringLiteral("Aankondiging")) {
+    // The window's size is fixed, so it offers no maximize and no resize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     connect(ui_->Klikknop, &QPushButton::clicked, this, &Tempotikform::countClick);
     connect(ui_->Totaalteller, &QPushButton::clicked, this, &Tempotikform::resetMeasurement);
     connect(&tickSource_, &TickSource::ticked, this, &Tempotikform::tick);
