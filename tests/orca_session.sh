@@ -12,24 +12,8 @@ user_locale=${2:-}
 source "$(dirname "$(realpath "$0")")/session.sh"
 start_desktop
 
-# Orca and speech-dispatcher keep their settings under HOME; without a sound
-# device speech-dispatcher would hang Orca, so it plays into libao's null driver.
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share
-mkdir -p "$HOME"
-cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/speech-dispatcher"
-sed -i 's/^# *AudioOutputMethod .*/AudioOutputMethod "libao"/' \
-    "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
-echo "default_driver=null" >"$HOME/.libao"
-
-orca_environment=()
-if [ -n "$user_locale" ]; then
-    mkdir "$scratch/locale"
-    localedef -i "$user_locale" -f UTF-8 "$scratch/locale/$user_locale.UTF-8"
-    orca_environment=(LOCPATH="$scratch/locale" LANG="$user_locale.UTF-8" LC_ALL="$user_locale.UTF-8")
-fi
 log=$scratch/orca.log
-env "${orca_environment[@]}" orca --debug-file="$log" >/dev/null 2>&1 &
-orca=$!
+start_orca "$log" "$user_locale"
 "$program" &
 window=$(tempotik_window)
 
@@ -41,17 +25,7 @@ keys() {
     sleep 1.5
 }
 
-# Orca is listening once it has told the accessibility registry what to send it.
-orca_listens() {
-    local bus
-    bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress)
-    dbus-send --bus="${bus// /}" --print-reply --dest=org.a11y.atspi.Registry \
-        /org/a11y/atspi/registry org.a11y.atspi.Registry.GetRegisteredEvents |
-        grep -q 'Object:StateChanged:Focused'
-}
-wait_for 30 "Orca" orca_listens
-sleep 1  # and has said that it is on
+sleep 1  # Orca says that it is on
 step "focus the window"
 xdotool windowfocus --sync "$window"
 sleep 2

@@ -87,6 +87,38 @@ start_desktop() {
     start_accessibility_bus
 }
 
+# The screen reader Orca on the desktop, with debug log $1 and the user's
+# locale $2 (nl_NL, say; none for Orca's own English), once it listens. Orca
+# and speech-dispatcher keep their settings under HOME; without a sound
+# device speech-dispatcher would hang Orca, so it plays into libao's null
+# driver.
+start_orca() {
+    local log=$1 user_locale=${2:-} environment=()
+    export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share
+    mkdir -p "$HOME"
+    cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/speech-dispatcher"
+    sed -i 's/^# *AudioOutputMethod .*/AudioOutputMethod "libao"/' \
+        "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+    echo "default_driver=null" >"$HOME/.libao"
+    if [ -n "$user_locale" ]; then
+        mkdir "$scratch/locale"
+        localedef -i "$user_locale" -f UTF-8 "$scratch/locale/$user_locale.UTF-8"
+        environment=(LOCPATH="$scratch/locale" LANG="$user_locale.UTF-8" LC_ALL="$user_locale.UTF-8")
+    fi
+    env "${environment[@]}" orca --debug-file="$log" >/dev/null 2>&1 &
+    orca=$!
+    wait_for 30 "Orca" orca_listens
+}
+# Orca listens once it has told the accessibility registry what to send it.
+orca_listens() {
+    local bus
+    bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress)
+    dbus-send --bus="${bus// /}" --print-reply --dest=org.a11y.atspi.Registry \
+        /org/a11y/atspi/registry org.a11y.atspi.Registry.GetRegisteredEvents |
+        grep -q 'Object:StateChanged:Focused'
+}
+
 # A headless Wayland compositor, weston, with nothing else on the desktop.
 start_wayland() {
     weston --backend=headless-backend.so --socket=tempotik-wayland --idle-time=0 --no-config \
