@@ -46,8 +46,10 @@ report "file opened for writing" "$(echo "$calls_made" |
 report "file created, moved, removed or changed" "$(echo "$calls_made" |
     grep -E '^(truncate|mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|link|linkat|symlink|symlinkat|chmod|fchmodat)\(' |
     outside_runtime)"
+# Qt looks for its plugins in the folder the program runs from, whatever
+# that folder is called; any other path of the program's is its own.
 report "file of the program's own" "$(echo "$calls_made" | grep -E '^(open|openat)\(' |
-    grep -i -E '"[^"]*tempotik' || true)"
+    grep -v -F "\"$(dirname "$program")/" | grep -i -E '"[^"]*tempotik' || true)"
 report "file opened relative to the working directory" "$(echo "$calls_made" |
     grep -E '^open(at)?\((AT_FDCWD, )?"[^/]' || true)"
 report "network socket" "$(echo "$calls_made" | grep -E '^(socket|connect|bind)\(' |
