@@ -52,7 +52,6 @@ for _ in 1 2 3 4 5; do
 done
 wait "$bench"
 kill "${pids[@]}" 2>/dev/null || true
-pids=()
 load=$(cat "$build/fidelity-load.txt")
 
 # Prints the median of three runs of $2 seconds: the per cent of one core
