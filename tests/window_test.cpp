@@ -165,7 +165,9 @@ TEST_F(Window, OnlyTheTwoButtonsTakeFocusKlikknopFirst) {
     }
 }
 
-TEST_F(Window, ExactlyTheValueLabelsAreRightJustified) {
+// A value is plain digits, right-justified, in a box of fixed size: a new
+// figure costs no look for markup and no layout request of its frame.
+TEST_F(Window, ExactlyTheValueLabelsHaveTheValueStyle) {
     const QStringList values{"Gemsecondeteller",  "Gemtiensecondenteller", "Gemminuutteller",
                              "Persecondeteller",  "Pertiensecondenteller", "Perminuutteller",
                              "Secondeover",       "Tiensecondenover",      "Secondeteller",
@@ -173,6 +175,10 @@ TEST_F(Window, ExactlyTheValueLabelsAreRightJustified) {
     for (QLabel* label : form.findChildren<QLabel*>()) {
         const bool isValue = values.contains(label->objectName());
         EXPECT_EQ(bool(label->alignment() & Qt::AlignRight), isValue)
+            << label->objectName().toStdString();
+        EXPECT_EQ(label->textFormat() == Qt::PlainText, isValue)
+            << label->objectName().toStdString();
+        EXPECT_EQ(label->minimumSize() == label->maximumSize(), isValue)
             << label->objectName().toStdString();
     }
 }

@@ -84,10 +84,6 @@ FormDisplay::FormDisplay(QWidget& form, TickSource& timer)
             textOf(*control).toStdString();
         if (auto* label = qobject_cast<QLabel*>(control)) {
             backdrop_.install(*label);
-            // A value is plain digits in a box the definition sizes: saying so spares
-            // every new text a look for markup and the frame a layout request.
-            label->setTextFormat(Qt::PlainText);
-            label->setFixedSize(label->size());
         } else {
             nameWithFramesTitle(*control);
         }
