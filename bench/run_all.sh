@@ -90,7 +90,7 @@ wait "$app" 2>/dev/null || true
 cpu_plain=$(cpu_side_by_side)
 start_session_bus
 start_accessibility_bus
-start_orca "$scratch/orca.log"
+start_orca ""
 cpu_heard=$(cpu_side_by_side)
 
 say "start-up, median of 7 runs…"

@@ -3,26 +3,61 @@
 # A blind user's session with the screen reader Orca, driven by keys, and
 # what Orca said. The program runs on a private desktop with the
 # accessibility bus; Orca speaks through speech-dispatcher into no sound
-# device. Prints the keys of each step, then what Orca said after them.
+# device. Five clicks with Space start the timing; then, on each button,
+# Orca's own commands: where-am-I, the detailed where-am-I, the title, the
+# status bar, and a flat review moving through the window. None of them may
+# reach the program: the total stays 5, no reset is heard, and Qt never
+# reports a key it had to give the program unanswered. What Orca says for
+# the status bar and where-am-I carries the figures the window shows. Last,
+# Space on the total resets, as it should. Prints the keys of each step,
+# then what Orca said after them, and fails when a check does.
 #   tests/orca_session.sh PROGRAM [LOCALE]
 # LOCALE (nl_NL, say) is the user's: Orca's own words and voice follow it.
 set -euo pipefail
 program=$(realpath "$1")
 user_locale=${2:-}
-source "$(dirname "$(realpath "$0")")/session.sh"
+here=$(dirname "$(realpath "$0")")
+probe=$here/window_probe.py
+source "$here/session.sh"
 start_desktop
 
+# Orca shares its core with a busy program, as on a busy desktop: it then
+# answers late, and nothing may reach the program for that.
 log=$scratch/orca.log
+taskset -c 0 bash -c 'while :; do :; done' &
+taskset -p -c 0 $$ >/dev/null
 start_orca "$log" "$user_locale"
-"$program" &
+taskset -p -c 0-$(($(nproc) - 1)) $$ >/dev/null
+"$program" 2>"$scratch/stderr" &
 window=$(tempotik_window)
 
 # Each step notes its time, to be put among Orca's timed lines at the end.
 step() { echo "$(date +%H:%M:%S.%N) > $*" >>"$scratch/steps"; }
+presses=0
+# Pressed as a person presses: each key held a moment, so that its release
+# comes while Orca carries out what its press asked for.
 keys() {
+    local key
     step "$@"
-    xdotool key --delay 150 "$@"
+    for key in "$@"; do
+        xdotool keydown "$key" sleep 0.1 keyup "$key" sleep 0.15
+    done
+    presses=$((presses + $#))
     sleep 1.5
+}
+# Orca's commands, with Num Lock off as Orca's desktop layout expects.
+commands() {
+    keys KP_Enter                         # where am I
+    keys KP_Enter KP_Enter                # where am I, in detail
+    keys Insert+KP_Enter                  # the title
+    cijfers_before=$("$probe" caption Cijfers)
+    keys Insert+KP_Enter Insert+KP_Enter  # the status bar
+    cijfers_after=$("$probe" caption Cijfers)
+    keys KP_Subtract                      # flat review on
+    keys KP_Up                            # the line above
+    keys KP_Page_Up                       # the line above that
+    keys KP_Right                         # the next word
+    keys KP_Subtract                      # flat review off
 }
 
 sleep 1  # Orca says that it is on
@@ -31,23 +66,15 @@ xdotool windowfocus --sync "$window"
 sleep 2
 keys space space space space space
 sleep 1.5
-keys KP_Enter
-keys KP_Enter KP_Enter
-keys Insert+KP_Enter Insert+KP_Enter
+presses=0
+commands
+klikknop_status=("$cijfers_before" "$cijfers_after")
 keys Tab
-keys KP_Enter
-keys KP_Enter KP_Enter
-# Flat review, with Num Lock off as Orca's desktop layout expects: current
-# line, next line, current word, next word, the object under it.
-keys KP_Subtract
-keys KP_Up
-keys KP_Page_Up
-keys KP_Begin
-keys KP_Right
-keys Insert+KP_Begin
-keys KP_Subtract
+commands
+totaalteller_status=("$cijfers_before" "$cijfers_after")
+orca_presses=$((presses - 1))  # the Tab between the two is the user's own
+total=$("$probe" caption Totaalteller)
 keys space
-keys Tab
 
 # Stopped gently, Orca writes out the rest of its log.
 kill -TERM "$orca"
@@ -55,4 +82,46 @@ wait_for 10 "Orca to end" not_running "$orca" || true
 {
     cat "$scratch/steps"
     sed -n -E "s/^([0-9:.]+) - SPEECH OUTPUT: '(.*)' ?\[?\{'established.*/\1   \2/p" "$log"
-} | sort | sed -E 's/^[0-9:.]+ //'
+} | sort | sed -E 's/^[0-9:.]+ //' >"$scratch/transcript"
+cat "$scratch/transcript"
+echo
+
+# Prints what Orca said after the Nth step whose keys are $2.
+said_after() {
+    awk -v n="$1" -v keys="> $2" '
+        /^>/ { inside = ($0 == keys && ++seen == n); next }
+        inside' "$scratch/transcript"
+}
+# Succeeds when Orca read the status bar as it stood before or after the keys.
+status_bar_read() {
+    local heard
+    heard=$(said_after "$1" "Insert+KP_Enter Insert+KP_Enter" |
+        grep -oE 'Laatste seconde: .*Totaal: [0-9]+\.' || true)
+    [ -n "$heard" ] && { [ "$heard" = "$2" ] || [ "$heard" = "$3" ]; }
+}
+# Succeeds when where-am-I on the total, the second KP_Enter step, read $1.
+total_read_as() { said_after 2 KP_Enter | grep -q "^  Totaal: $1 "; }
+total_is() { [ "$("$probe" caption Totaalteller)" = "$1" ]; }
+no_key_given_unanswered() { ! grep -q keyEventError "$scratch/stderr"; }
+
+passes=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what" && passes=$((passes + 1))
+    else
+        fail "$what"
+    fi
+}
+check "$orca_presses presses of Orca's keys while timing added no click and reset nothing" \
+    test "$total" = 5
+check "Qt gave the program no key unanswered" no_key_given_unanswered
+check "the status bar was read with the current figures on Klik hier!" \
+    status_bar_read 1 "${klikknop_status[@]}"
+check "the status bar was read with the current figures on the total" \
+    status_bar_read 2 "${totaalteller_status[@]}"
+check "where-am-I on the total read its current figure" total_read_as 5
+check "Space on the total reset it" wait_for 5 "the reset" total_is 0
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ] || { echo "The program printed:" && cat "$scratch/stderr"; exit 1; }

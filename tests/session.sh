@@ -93,13 +93,15 @@ start_desktop() {
     start_accessibility_bus
 }
 
-# The screen reader Orca on the desktop, with debug log $1 and the user's
-# locale $2 (nl_NL, say; none for Orca's own English), once it listens. Orca
+# The screen reader Orca on the desktop, with debug log $1 (none for the
+# Orca a user runs, which logs nothing) and the user's locale $2 (nl_NL,
+# say; none for Orca's own English), once it listens. Orca
 # and speech-dispatcher keep their settings under HOME; without a sound
 # device speech-dispatcher would hang Orca, so it plays into libao's null
 # driver.
 start_orca() {
-    local log=$1 user_locale=${2:-} environment=()
+    local log=$1 user_locale=${2:-} environment=() debug=()
+    [ -n "$log" ] && debug=(--debug-file="$log")
     export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share
     mkdir -p "$HOME"
     cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/speech-dispatcher"
@@ -111,7 +113,7 @@ start_orca() {
         localedef -i "$user_locale" -f UTF-8 "$scratch/locale/$user_locale.UTF-8"
         environment=(LOCPATH="$scratch/locale" LANG="$user_locale.UTF-8" LC_ALL="$user_locale.UTF-8")
     fi
-    env "${environment[@]}" orca --debug-file="$log" >/dev/null 2>&1 &
+    env "${environment[@]}" orca "${debug[@]}" >/dev/null 2>&1 &
     orca=$!
     wait_for 30 "Orca" orca_listens
 }

@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <map>
+
 #include "fields.h"
+#include "form_display.h"
 #include "tempotikform.h"
 
 namespace {
@@ -226,6 +229,46 @@ TEST_F(Window, ResetStopsTheTimerAndKeepsTheAverages) {
     EXPECT_EQ(text("Gemsecondeteller"), "3");
     wait(1s);
     EXPECT_EQ(text("Secondeover"), "99");
+}
+
+// A screen reader reads each figure by its name. While timing, at most a few
+// names change in a second, each figure's at most a few seconds behind what
+// the screen shows; a reset brings every name up to date at once.
+TEST_F(Window, FiguresAreRenamedAFewASecondAndAllAtAReset) {
+    const auto nameOf = [this](tempotik::Field field) {
+        const QString name =
+            form.findChild<QWidget*>(std::string(tempotik::controlName(field)).c_str())
+                ->accessibleName();
+        return name.mid(name.lastIndexOf(' ') + 1);  // "Totaal: 5" is the total's
+    };
+    std::map<tempotik::Field, QString> told;
+    std::map<tempotik::Field, std::chrono::milliseconds> behind;
+    for (tempotik::Field field : tempotik::allFields) {
+        told[field] = nameOf(field);
+    }
+    click("Klikknop");
+    for (auto elapsed = 0ms; elapsed < 20s; elapsed += 1s) {
+        int renamed = 0;
+        for (int frame = 0; frame < 60; ++frame) {
+            frame % 9 == 0 ? click("Klikknop") : wait(16ms);
+            for (tempotik::Field field : tempotik::allFields) {
+                const QString name = nameOf(field);
+                renamed += told[field] != name;
+                told[field] = name;
+                behind[field] = name == text(std::string(tempotik::controlName(field)).c_str())
+                                    ? 0ms
+                                    : behind[field] + 16ms;
+                if (field != tempotik::Field::Secondeover) {  // it changes at every tick
+                    EXPECT_LT(behind[field], 3s) << tempotik::controlName(field);
+                }
+            }
+        }
+        EXPECT_LE(renamed, int(FormDisplay::mostRenamedAtOnce)) << elapsed.count();
+    }
+    QTest::mouseClick(button("Totaalteller"), Qt::LeftButton);
+    for (tempotik::Field field : tempotik::allFields) {
+        EXPECT_EQ(nameOf(field), text(std::string(tempotik::controlName(field)).c_str()));
+    }
 }
 
 TEST_F(Window, OverflowIsReportedAndTheProgramGoesOn) {

@@ -9,7 +9,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "spoken_figures.h"
 #include "spoken_text.h"
@@ -55,11 +57,17 @@ void fitFont(QWidget& control, const QString& text) {
     }
 }
 
-// Names the total's button with its frame's title, "Totaal: 5": the button
-// itself shows only the number.
-void nameWithFramesTitle(QWidget& button) {
-    const auto& frame = static_cast<const QGroupBox&>(*button.parentWidget());
-    button.setAccessibleName(frame.title() + QStringLiteral(": ") + textOf(button));
+// Gives a figure's control the name a screen reader reads: the figure, and
+// on the total's button, which shows only the number, with its frame's
+// title, "Totaal: 5". A label with a name of its own tells no new name at a
+// new text.
+void nameFigure(QWidget& control, const std::string& caption) {
+    QString name = QString::fromStdString(caption);
+    if (qobject_cast<QAbstractButton*>(&control)) {
+        name.prepend(static_cast<const QGroupBox&>(*control.parentWidget()).title() +
+                     QStringLiteral(": "));
+    }
+    control.setAccessibleName(name);
 }
 
 // Returns how long one frame of the widget's screen lasts; 60 Hz where the
@@ -81,11 +89,10 @@ FormDisplay::FormDisplay(QWidget& form, TickSource& timer)
         Q_ASSERT(control);
         controls_[static_cast<int>(field)] = control;
         captions_[static_cast<int>(field)] = shown_[static_cast<int>(field)] =
-            textOf(*control).toStdString();
+            named_[static_cast<int>(field)] = textOf(*control).toStdString();
+        nameFigure(*control, named_[static_cast<int>(field)]);
         if (auto* label = qobject_cast<QLabel*>(control)) {
             backdrop_.install(*label);
-        } else {
-            nameWithFramesTitle(*control);
         }
     }
     figures_.setText(spokenFigures(*this));
@@ -125,13 +132,40 @@ void FormDisplay::show() {
         }
         if (auto* label = qobject_cast<QLabel*>(controls_[i])) {
             backdrop_.prepare(*label);
-        } else {
-            nameWithFramesTitle(*controls_[i]);
         }
         shown_[i] = captions_[i];
+    }
+    if (figuresDue_ || !timer_.isEnabled()) {
+        renameFigures(!timer_.isEnabled());
     }
     if (figuresDue_) {
         figures_.setText(spokenFigures(*this));
         figuresDue_ = false;
+    }
+}
+
+// What a screen reader reads of a figure is renewed as often as the spoken
+// figures: while timing a few names a second, those that waited longest
+// first, so that a screen reader, which works through every change it is
+// told, keeps up with the keys it must answer; with the timer off, all at
+// once. Between renewals each name is the figure as it stood at the last,
+// whenever a screen reader reads it.
+void FormDisplay::renameFigures(bool all) {
+    ++renamings_;
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        if (named_[i] != shown_[i]) {
+            changed.push_back(i);
+        }
+    }
+    std::stable_sort(changed.begin(), changed.end(),
+                     [this](std::size_t a, std::size_t b) { return namedAt_[a] < namedAt_[b]; });
+    if (!all && changed.size() > mostRenamedAtOnce) {
+        changed.resize(mostRenamedAtOnce);
+    }
+    for (const std::size_t i : changed) {
+        named_[i] = shown_[i];
+        namedAt_[i] = renamings_;
+        nameFigure(*controls_[i], named_[i]);
     }
 }

@@ -5,15 +5,35 @@
 #include <QIcon>
 #include <QLocale>
 
+#include "name_changes.h"
 #include "reading_order.h"
 #include "spoken_text.h"
 #include "tempotikform.h"
+
+#ifdef Q_OS_LINUX
+#include "screen_reader_keys.h"
+
+// Every key is the screen reader's first, before anything of Qt's sees it.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        return keys_.take(receiver, event) || QApplication::notify(receiver, event);
+    }
+
+private:
+    ScreenReaderKeys keys_;
+};
+#else
+using Application = QApplication;
+#endif
 
 int main(int argc, char* argv[]) {
     // On X11, shared-memory images cost a round trip to the server on every
     // paint; for a window this small, sending the few changed pixels is cheaper.
     qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempotik"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));
     // Ties the window to its menu entry and icon on freedesktop desktops.
@@ -31,6 +51,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QAccessible::installFactory(readingOrderAccessible);
     QAccessible::installFactory(spokenTextAccessible);
+    QAccessible::installUpdateHandler(passNewNamesOnly);
 
     Tempotikform form;
     form.show();
