@@ -92,12 +92,17 @@ said_after() {
         /^>/ { inside = ($0 == keys && ++seen == n); next }
         inside' "$scratch/transcript"
 }
-# Succeeds when Orca read the status bar as it stood before or after the keys.
+# Succeeds when Orca read the status bar as it stood at some moment between
+# the reading before the keys and the one after: with no click, every figure
+# only falls or stays, so each figure heard lies between those two readings.
 status_bar_read() {
     local heard
     heard=$(said_after "$1" "Insert+KP_Enter Insert+KP_Enter" |
         grep -oE 'Laatste seconde: .*Totaal: [0-9]+\.' || true)
-    [ -n "$heard" ] && { [ "$heard" = "$2" ] || [ "$heard" = "$3" ]; }
+    [ -n "$heard" ] || return 1
+    paste <(grep -oE '[0-9]+' <<<"$heard") <(grep -oE '[0-9]+' <<<"$2") \
+        <(grep -oE '[0-9]+' <<<"$3") |
+        awk 'NF != 3 || $1 > $2 || $1 < $3 { bad = 1 } END { exit bad || NR != 6 }'
 }
 # Succeeds when where-am-I on the total, the second KP_Enter step, read $1.
 total_read_as() { said_after 2 KP_Enter | grep -q "^  Totaal: $1 "; }
