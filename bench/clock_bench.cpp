@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,6 +22,7 @@
 
 #include "display_fields.h"
 #include "measurement.h"
+#include "run_time_error.h"
 #include "tempotikform.h"
 
 namespace {
@@ -37,7 +39,7 @@ public:
             boundaries_.push_back(Clock::now());
         }
     }
-    void print(const char* name, const std::string& total) const {
+    void print(const char* name, const std::string& total, bool overflowed) const {
         double worstLateMs = 0.0;
         for (std::size_t k = 0; k < boundaries_.size(); ++k) {
             const auto due = start_ + std::chrono::seconds(k + 1);
@@ -52,8 +54,9 @@ public:
                       boundaries_.size();
         std::printf(
             "%s program_seconds=%zu wall_per_program_second=%.5f worst_lateness_ms=%.1f "
-            "clicks=%s\n",
-            name, boundaries_.size(), wallPerSecond, worstLateMs, total.c_str());
+            "clicks=%s overflowed=%s\n",
+            name, boundaries_.size(), wallPerSecond, worstLateMs, total.c_str(),
+            overflowed ? "yes" : "no");
     }
 
 private:
@@ -77,12 +80,22 @@ int fidelity(QApplication& app, int seconds) {
     QTimer plainTimer;
     plainTimer.setTimerType(Qt::PreciseTimer);
     plainTimer.setInterval(10);
+    // Like the program, the baseline stops when a figure overflows.
+    bool baselineOverflowed = false;
+    const auto runBaseline = [&](auto step) {
+        try {
+            step();
+        } catch (const tempotik::RunTimeError&) {
+            plainTimer.stop();
+            baselineOverflowed = true;
+        }
+    };
     QObject::connect(&plainTimer, &QTimer::timeout, [&] {
-        baseline.tick();
+        runBaseline([&] { baseline.tick(); });
         plain.afterTick();
     });
     QObject::connect(klikknop, &QPushButton::clicked, [&] {
-        baseline.click();
+        runBaseline([&] { baseline.click(); });
         if (!plainTimer.isActive()) {
             plainTimer.start();
         }
@@ -95,8 +108,10 @@ int fidelity(QApplication& app, int seconds) {
     });
     QTimer::singleShot(300 + seconds * 1000 + 500, &app, &QApplication::quit);
     app.exec();
-    real.print("tick-source", totaalteller->text().toStdString());
-    plain.print("plain-qtimer", baselineFields.caption(tempotik::Field::Totaalteller));
+    real.print("tick-source", totaalteller->text().toStdString(),
+               form.findChild<QMessageBox*>() != nullptr);
+    plain.print("plain-qtimer", baselineFields.caption(tempotik::Field::Totaalteller),
+                baselineOverflowed);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 //
 // make-icon: writes every form of the program's icon from its drawings.
-//   make-icon DRAWINGS OUTDIR
+//   make-icon DRAWINGS OUTDIR [--icns]
 // reads from DRAWINGS the pixel maps tempotik-16.xpm, tempotik.xpm (32 × 32)
 // and tempotik-48.xpm, and writes into OUTDIR:
 //   tempotik.ico        the 32 × 32 drawing as one image of 8 bits a pixel with
@@ -10,7 +10,7 @@
 //   tempotik-N.png      the icon theme's and the window's sizes: 16, 32 and 48
 //                       as drawn, 64, 128 and 256 the 32 × 32 with every pixel
 //                       repeated, never blurred
-//   tempotik.icns       for macOS: the 128 × 128
+//   tempotik.icns       with --icns, for macOS: the 128 × 128
 // Every colour of a drawing must be a palette colour, or "None" for
 // transparent. Qt writes the PNG and ICNS files; no library writes a
 // palette .ico, so that one is written here.
@@ -144,8 +144,9 @@ void save(const QImage& image, const QString& path, const char* format) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::cerr << "usage: make-icon DRAWINGS OUTDIR\n";
+    const bool icns = argc == 4 && std::string(argv[3]) == "--icns";
+    if (argc != 3 && !icns) {
+        std::cerr << "usage: make-icon DRAWINGS OUTDIR [--icns]\n";
         return 2;
     }
     try {
@@ -160,7 +161,9 @@ int main(int argc, char* argv[]) {
         for (const int times : {2, 4, 8}) {
             save(repeated(icon, times), out + QString("-%1.png").arg(icoSize * times), "PNG");
         }
-        save(repeated(icon, 4), out + ".icns", "ICNS");
+        if (icns) {
+            save(repeated(icon, 4), out + ".icns", "ICNS");
+        }
     } catch (const std::exception& error) {
         std::cerr << "make-icon: " << error.what() << '\n';
         return 1;

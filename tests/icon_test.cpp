@@ -108,8 +108,10 @@ TEST(IconSizes, EveryFileShowsItsDrawing) {
                   ico.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation))
             << size;
     }
-    EXPECT_EQ(image(made + ".icns"),
+#ifdef TEMPOTIK_ICNS  // not made for Windows
+    EXPECT_EQ(image(QStringLiteral(TEMPOTIK_ICNS)),
               ico.scaled(128, 128, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+#endif
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 # Sourced by the tests that run the real program. Whatever the caller's
 # environment holds, a test gets a desktop of its own: a scratch folder, a
 # private runtime folder, and on request an X server, a session bus, the
-# accessibility bus or a Wayland compositor. Everything the test starts is
-# stopped on every way out, a traced program included.
+# accessibility bus, a Wayland compositor or Wine. Everything the test starts
+# is stopped on every way out, a traced program and Wine's server included.
 
 set -euo pipefail
 scratch=$(mktemp -d)
@@ -30,21 +30,23 @@ stop_everything() {
     done
     kill -KILL $pids 2>/dev/null || true
 }
-trap 'stop_everything; rm -rf "$scratch"' EXIT
+trap 'stop_wine; stop_everything; rm -rf "$scratch"' EXIT
 # The test's time limit (ctest runs each one under timeout) ends it here.
 trap 'echo "FAILED: still running at the time limit"; exit 124' TERM
 
-# Polls a command until it succeeds, for at most $1 seconds; then says what
-# never happened ($2) and fails.
+# Polls a command until it succeeds, for at most $1 seconds by the clock,
+# however long each try takes; then says what never happened ($2) and fails.
 wait_for() {
-    local seconds=$1 what=$2
+    local seconds=$1 what=$2 deadline
     shift 2
-    for _ in $(seq $((seconds * 10))); do
-        "$@" >/dev/null 2>&1 && return 0
+    deadline=$(($(date +%s%N) + seconds * 1000000000))
+    until "$@" >/dev/null 2>&1; do
+        if [ "$(date +%s%N)" -ge "$deadline" ]; then
+            echo "gave up after $seconds s waiting for $what"
+            return 1
+        fi
         sleep 0.1
     done
-    echo "gave up after $seconds s waiting for $what"
-    return 1
 }
 
 # Nothing from the caller's desktop: no display, bus, scale, style, theme,
@@ -133,6 +135,55 @@ start_wayland() {
         --log="$scratch/weston.log" &
     wait_for 10 "weston" test -S "$XDG_RUNTIME_DIR/tempotik-wayland"
     export WAYLAND_DISPLAY=tempotik-wayland QT_QPA_PLATFORM=wayland
+}
+
+# Wine, for the Windows build, with a prefix of the test's own and no message
+# of Wine's. As on Windows, no font of this machine's is seen: Wine would
+# find them through fontconfig. A new prefix takes Wine a quarter of a
+# minute to make, so one is made once per Wine version into the cache, and
+# each test copies it; only the system's DLLs, which no program writes, are
+# shared with the cache.
+wine=/usr/lib/wine/wine64
+start_wine() {
+    local cache=${TEMPOTIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tempotik} kept folder
+    kept=$cache/wine-$("$wine" --version | tr -c 'A-Za-z0-9.\n' -)prefix
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+    export FONTCONFIG_FILE=$scratch/fonts.conf
+    echo '<fontconfig></fontconfig>' >"$FONTCONFIG_FILE"
+    mkdir -p "$cache"
+    (
+        flock 9
+        if [ ! -f "$kept/system.reg" ]; then
+            rm -rf "$kept.partial"
+            WINEPREFIX=$kept.partial "$wine" wineboot --init >/dev/null 2>&1
+            WINEPREFIX=$kept.partial /usr/lib/wine/wineserver --wait
+            mv "$kept.partial" "$kept"
+        fi
+    ) 9>"$cache/wine-prefix.lock"
+    export WINEPREFIX=$scratch/wine
+    mkdir "$WINEPREFIX"
+    tar -C "$kept" --exclude ./drive_c/windows/system32 --exclude ./drive_c/windows/syswow64 \
+        --exclude ./drive_c/windows/winsxs -cf - . | tar -C "$WINEPREFIX" -xf -
+    for folder in system32 syswow64 winsxs; do
+        cp -al "$kept/drive_c/windows/$folder" "$WINEPREFIX/drive_c/windows/"
+    done
+}
+# Lets Wine find, for the build's own programs, Qt's libraries in folder $1
+# and the MinGW runtime where the cross compiler has it.
+find_windows_libraries() {
+    local library folders=("$1")
+    for library in libstdc++-6.dll libwinpthread-1.dll; do
+        folders+=("$(realpath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")")")")
+    done
+    WINEPATH=$(printf 'Z:%s;' "${folders[@]//\//\\}")
+    export WINEPATH
+}
+# Wine's server leaves the test's process tree; it ends every program of the
+# prefix with it.
+stop_wine() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        /usr/lib/wine/wineserver --kill 2>/dev/null || true
+    fi
 }
 
 # Waits up to $1 seconds for process $2 to end and returns its exit status.

@@ -20,12 +20,19 @@ namespace {
 
 using tempotik::Field;
 
-// The room a control has for its text.
+// The room a control has for its text. A button's is as wide as its style's
+// contents and as high as the button inside its frame: the caption is drawn
+// centred on the button, and the style's margins above and below (the Vista
+// style leaves 9 of 17 pixels) are no limit on what shows.
 QRect room(const QWidget& control) {
     if (auto* button = qobject_cast<const QPushButton*>(&control)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int frame =
+            button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+        return QRect(contents.left(), frame, contents.width(), button->height() - 2 * frame);
     }
     return control.contentsRect();
 }

@@ -1,9 +1,9 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 // Runs the built tempotik-trace end to end.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
+#include <QProcess>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -28,9 +28,13 @@ TraceRun trace(const std::string& input) {
     const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string in = dir + name + ".in", out = dir + name + ".out", err = dir + name + ".err";
     std::ofstream(in) << input;
-    const int status =
-        std::system((std::string(TEMPOTIK_TRACE) + " <" + in + " >" + out + " 2>" + err).c_str());
-    return {readFile(out), readFile(err), WEXITSTATUS(status)};
+    QProcess driver;
+    driver.setStandardInputFile(QString::fromStdString(in));
+    driver.setStandardOutputFile(QString::fromStdString(out));
+    driver.setStandardErrorFile(QString::fromStdString(err));
+    driver.start(QStringLiteral(TEMPOTIK_TRACE), {});
+    driver.waitForFinished();
+    return {readFile(out), readFile(err), driver.exitCode()};
 }
 
 TEST(Trace, PrintsCaptionsCountersAndTimerAfterEachCommand) {

@@ -10,6 +10,9 @@
 #include "spoken_text.h"
 #include "tempotikform.h"
 
+#ifdef Q_OS_WIN
+#include "window_font.h"
+#endif
 #ifdef Q_OS_LINUX
 #include "screen_reader_keys.h"
 
@@ -43,9 +46,9 @@ int main(int argc, char* argv[]) {
         icon.addFile(QStringLiteral(":/tempotik-%1.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
-    // The window's font, Carlito, has Calibri's measurements; where Carlito is
-    // not installed (Windows), Calibri keeps every caption the width it was made for.
-    QFont::insertSubstitution(QStringLiteral("Carlito"), QStringLiteral("Calibri"));
+#ifdef Q_OS_WIN
+    addWindowFont();
+#endif
 
     // Every text is Dutch; screen readers learn it from the locale.
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));

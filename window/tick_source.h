@@ -19,8 +19,11 @@ class TickSource : public QObject {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
     static constexpr std::chrono::milliseconds period{10};
-    // A longer gap (a suspended machine, a debugger) is not replayed.
-    static constexpr long long mostTicksReplayed = 100;
+    // Ten seconds of ticks are replayed: a busy machine can hold the event
+    // loop up for seconds (under Wine, a burst of clicks with the processor
+    // loaded did for 1.5 s), and that time passed. A longer gap (a suspended
+    // machine) is not.
+    static constexpr long long mostTicksReplayed = 1000;
 
     explicit TickSource(Clock clock, QObject* parent = nullptr);
 
