@@ -30,7 +30,7 @@ stop_everything() {
     done
     kill -KILL $pids 2>/dev/null || true
 }
-trap 'stop_wine; stop_everything; rm -rf "$scratch"' EXIT
+trap 'stop_gnome; stop_wine; stop_everything; rm -rf "$scratch"' EXIT
 # The test's time limit (ctest runs each one under timeout) ends it here.
 trap 'echo "FAILED: still running at the time limit"; exit 124' TERM
 
@@ -129,12 +129,54 @@ orca_listens() {
         grep -q 'Object:StateChanged:Focused'
 }
 
-# A headless Wayland compositor, weston, with nothing else on the desktop.
+# A headless Wayland compositor, weston, with its XWayland, which starts at
+# the first X program, and nothing else on the desktop. Qt is told to use
+# Wayland, as a user may tell it.
 start_wayland() {
     weston --backend=headless-backend.so --socket=tempotik-wayland --idle-time=0 --no-config \
-        --log="$scratch/weston.log" &
+        --xwayland --log="$scratch/weston.log" 2>"$scratch/weston.stderr" &
     wait_for 10 "weston" test -S "$XDG_RUNTIME_DIR/tempotik-wayland"
-    export WAYLAND_DISPLAY=tempotik-wayland QT_QPA_PLATFORM=wayland
+    wait_for 10 "weston's X server" grep -q 'xserver listening on display' "$scratch/weston.log"
+    DISPLAY=$(sed -n -E 's/.*xserver listening on display (:[0-9]+).*/\1/p' "$scratch/weston.log")
+    export DISPLAY WAYLAND_DISPLAY=tempotik-wayland QT_QPA_PLATFORM=wayland
+}
+
+# GNOME's own desktop, as Debian's default session has it: GNOME Shell on
+# Wayland, headless, with its XWayland; a session bus, and a private bus
+# standing in for the system bus, which the shell asks for. The shell keeps
+# its state under HOME. What a session sets for its programs is exported.
+start_gnome() {
+    export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share \
+        XDG_CACHE_HOME=$scratch/home/.cache
+    mkdir -p "$HOME"
+    start_session_bus
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$scratch/system-bus" \
+        2>/dev/null &
+    wait_for 10 "the bus standing in for the system bus" test -s "$scratch/system-bus"
+    DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$scratch/system-bus")
+    export DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+    gnome-shell --headless --wayland --virtual-monitor 800x600 >"$scratch/gnome.log" 2>&1 &
+    gnome=$!
+    disown "$gnome"  # it may crash on its way out; that is no news of the test's
+    wait_for 60 "GNOME Shell's X server" grep -q 'Using public X11 display' "$scratch/gnome.log" ||
+        { echo "FAILED: GNOME Shell did not start; it said:" && cat "$scratch/gnome.log" && return 1; }
+    export WAYLAND_DISPLAY=wayland-0
+    DISPLAY=$(sed -n -E 's/.*Using public X11 display (:[0-9]+).*/\1/p' "$scratch/gnome.log")
+    # The shell's X server lets in only those who hold its key.
+    XAUTHORITY=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '.mutter-Xwaylandauth.*' | head -n 1)
+    export DISPLAY XAUTHORITY
+    wait_for 20 "the X server at $DISPLAY to answer" xdotool getdisplaygeometry
+}
+# The shell, stopped, leaves its X server's lock and socket behind; they
+# are taken away once no process holds them.
+stop_gnome() {
+    [ -n "${gnome:-}" ] || return 0
+    kill "$gnome" 2>/dev/null || true
+    wait_for 10 "GNOME Shell to end" not_running "$gnome" || kill -KILL "$gnome" 2>/dev/null || true
+    local number=${DISPLAY#:}
+    if [ -f "/tmp/.X$number-lock" ] && ! kill -0 "$(tr -d ' ' <"/tmp/.X$number-lock")" 2>/dev/null; then
+        rm -f "/tmp/.X$number-lock" "/tmp/.X11-unix/X$number"
+    fi
 }
 
 # Wine, for the Windows build, with a prefix of the test's own and no message

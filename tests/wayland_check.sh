@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
-# The program on a Wayland desktop without X: under a headless weston, through
-# Qt's Wayland plugin, it starts, stays up, prints nothing of its own, and
-# asks for a window of one fixed size. What it asks of the compositor is read
-# from libwayland's log of the protocol.
+# The program on weston, a Wayland desktop. Told to use Qt's Wayland plugin,
+# it starts, stays up, prints nothing of its own, and asks for a window of
+# one fixed size; what it asks of the compositor is read from libwayland's
+# log of the protocol. Started as the desktop starts it, it comes up through
+# weston's XWayland, framed by weston, as weston draws no title bars for
+# Wayland programs and Qt's own would cut the title short.
 #   tests/wayland_check.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -31,4 +33,17 @@ last_size() {
 minimum=$(last_size min) maximum=$(last_size max)
 echo "the window asks for at least $minimum and at most $maximum"
 [ -n "$minimum" ] && [ "$minimum" = "$maximum" ] || fail "the window is not of one fixed size"
+
+unset QT_QPA_PLATFORM
+XDG_SESSION_TYPE=wayland "$program" 2>"$scratch/stderr" &
+app=$!
+if window=$(tempotik_window); then
+    frame=$(xwininfo -id "$window" -tree | sed -n -E 's/.*Parent window id: (0x[0-9a-f]+).*/\1/p')
+    root=$(xwininfo -root | sed -n -E 's/.*Window id: (0x[0-9a-f]+).*/\1/p')
+    [ "$frame" != "$root" ] || fail "weston does not frame the window"
+else
+    fail "started as the desktop starts it, it is no X program framed by weston"
+fi
+kill "$app"
+wait "$app" 2>/dev/null || true
 [ "$failures" -eq 0 ]

@@ -14,6 +14,7 @@
 #include "window_font.h"
 #endif
 #ifdef Q_OS_LINUX
+#include "desktop_platform.h"
 #include "screen_reader_keys.h"
 
 // Every key is the screen reader's first, before anything of Qt's sees it.
@@ -36,6 +37,9 @@ int main(int argc, char* argv[]) {
     // On X11, shared-memory images cost a round trip to the server on every
     // paint; for a window this small, sending the few changed pixels is cheaper.
     qputenv("QT_XCB_NO_MITSHM", "1");
+#ifdef Q_OS_LINUX
+    chooseDesktopPlatform(argc, argv);
+#endif
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempotik"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));
