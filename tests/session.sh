@@ -9,6 +9,17 @@ set -euo pipefail
 scratch=$(mktemp -d)
 failures=0
 fail() { echo "FAILED: $*" && failures=$((failures + 1)); }
+passes=0
+# Reports $1 as passed when the command that follows succeeds, else as failed.
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what" && passes=$((passes + 1))
+    else
+        fail "$what"
+    fi
+}
 
 # Prints the processes below process $1, the deepest first.
 descendants() {

@@ -18,17 +18,6 @@ heard=$scratch/heard
 "$probe" notifications 80 >"$heard" &
 wait_for 5 "the notification listener" grep -q listening "$heard"
 
-passes=0
-# Reports $1 as passed when the command that follows succeeds.
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what" && passes=$((passes + 1))
-    else
-        fail "$what"
-    fi
-}
 caption() { "$probe" caption "$1"; }
 caption_is() { [ "$(caption "$1")" = "$2" ]; }
 # Succeeds once control $1 shows $2, waiting up to five seconds.

@@ -19,16 +19,6 @@ folder=$scratch/$(basename "$zip" .zip)
 app=$!
 window=$(tempotik_window)
 
-passes=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what" && passes=$((passes + 1))
-    else
-        fail "$what"
-    fi
-}
 # The controls, in the window's own pixels: width x height + left + top.
 total_button=41x17+16+64
 countdown=17x17+152+80
