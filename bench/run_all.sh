@@ -23,7 +23,6 @@ cpu_percent() {
     before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
     awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" 'BEGIN { printf "%.1f", 100 * d / hz / s }'
 }
-window_of() { xdotool search --sync --onlyvisible --pid "$1" --name '^Tempotik$' | head -n 1; }
 
 say "core throughput…"
 core=$("$build/bench/tempotik-bench" --benchmark_format=json 2>/dev/null | /usr/bin/python3 -c '
@@ -43,7 +42,7 @@ say "time fidelity under load (two CPU-bound processes, 1000 clicks), 30 s…"
 for _ in 1 2; do (while :; do :; done) & pids+=($!); done
 "$clockbench" fidelity 30 >"$build/fidelity-load.txt" 2>/dev/null &
 bench=$!
-window=$(window_of "$bench")
+window=$(tempotik_window "$bench")
 sleep 0.5
 xdotool mousemove --window "$window" 91 24
 for _ in 1 2 3 4 5; do
@@ -63,7 +62,7 @@ cpu_while_timing() {
         "$@" 2>/dev/null &
         local app=$!
         local window
-        window=$(window_of "$app")
+        window=$(tempotik_window "$app")
         sleep 0.5
         [ "$1" = "$tempotik" ] && xdotool mousemove --window "$window" 91 24 click 1
         runs+=("$(cpu_percent "$app" "$seconds")")
@@ -82,7 +81,7 @@ cpu_side_by_side() {
 say "CPU while timing, idle, and with a screen reader, median of 3 runs of 10 s each…"
 "$tempotik" 2>/dev/null &
 app=$!
-window=$(window_of "$app")
+window=$(tempotik_window "$app")
 sleep 0.5
 cpu_idle=$(cpu_percent "$app" 10)
 kill "$app"

@@ -252,10 +252,23 @@ finish() {
 }
 not_running() { ! kill -0 "$1" 2>/dev/null; }
 
-# Prints the X id of the Tempotik window once it is shown, or fails saying so.
+# Prints the X id of the Tempotik window (of process $1, when named) once it
+# is shown, or fails saying so. A search walks every window on the display,
+# and Wine makes and destroys short-lived windows while a program starts: one
+# that vanishes under xdotool is an X error that ends that search at once. So
+# each try is a new search, until the deadline, and a window found must still
+# answer.
 tempotik_window() {
-    local id
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tempotik$' | head -n 1)
-    [ -n "$id" ] || { echo "FAILED: no Tempotik window was shown within 20 s" >&2 && return 1; }
-    echo "$id"
+    local found=$scratch/window-found
+    if ! wait_for 20 "the Tempotik window" shown_window "$found" "$@"; then
+        echo "FAILED: no Tempotik window was shown within 20 s" >&2
+        return 1
+    fi
+    cat "$found"
+}
+shown_window() {
+    local found=$1 pid=()
+    [ -n "${2:-}" ] && pid=(--pid "$2")
+    xdotool search --onlyvisible "${pid[@]}" --name '^Tempotik$' 2>/dev/null | head -n 1 >"$found"
+    [ -s "$found" ] && xdotool getwindowgeometry "$(cat "$found")" >/dev/null 2>&1
 }
