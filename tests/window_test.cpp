@@ -155,10 +155,13 @@ TEST_F(Window, IsAFixedWindowTitledTempotik) {
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
 }
 
+// Neither is the window's default button, not even with the focus.
 TEST_F(Window, OnlyTheTwoButtonsTakeFocusKlikknopFirst) {
     EXPECT_EQ(QApplication::focusWidget(), button("Klikknop"));
+    EXPECT_FALSE(button("Klikknop")->isDefault());
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button("Totaalteller"));
+    EXPECT_FALSE(button("Totaalteller")->isDefault());
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button("Klikknop"));
     for (QWidget* control : form.findChildren<QWidget*>()) {

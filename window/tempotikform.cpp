@@ -1,6 +1,7 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 #include "tempotikform.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "run_time_error.h"
@@ -38,6 +39,20 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
 }
 
 Tempotikform::~Tempotikform() = default;
+
+// Enter presses the focused button, as Space does. Neither button is the
+// window's default: a default button looks it (in Windows' own style, with a
+// glow that never stops, repainting the idle window forever) and tells a
+// screen reader so, and only a dialog has one. The button leaves the key it
+// does not take to the window.
+void Tempotikform::keyPressEvent(QKeyEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 // Ticks that came due before a click run first, so the click counts in the
 // half second it belongs to. When one of them ends the measurement, the click

@@ -28,6 +28,9 @@ public:
                           QWidget* parent = nullptr);
     ~Tempotikform() override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void countClick();
     void resetMeasurement();
