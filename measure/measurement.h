@@ -9,7 +9,7 @@ namespace tempotik {
 // One measurement on one display: the counters, the three handlers, and what
 // happens when a handler fails. A failed handler ends the measurement rather
 // than the program: the figures it wrote stay on screen, the timer stops, and
-// the next click on Klikknop puts everything back before it counts, because a
+// the next click on Klikknop resets the measurement before it counts, because a
 // failed tick can leave a countdown torn (at -1).
 class Measurement {
 public:

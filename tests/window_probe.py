@@ -10,6 +10,9 @@
 #   window_probe.py notifications SECONDS
 #                                   says "listening", then prints each notification
 #                                   that comes into view in that time
+#   window_probe.py names NAME TIMES SECONDS
+#                                   reads control NAME's name afresh, with no cache,
+#                                   TIMES times SECONDS apart; prints them on a line
 #   window_probe.py changes SECONDS prints how many name changes the window
 #                                   announced in that time, and the last one
 #   window_probe.py icon WINDOW     prints the sizes of window WINDOW's icon
@@ -58,6 +61,18 @@ def caption(name):
     return text
 
 
+def names(name, times, seconds):
+    import time
+    node = controls()[name]
+    from gi.repository import Atspi  # the version pyatspi chose
+    node.get_application().set_cache_mask(Atspi.Cache.NONE)
+    read = []
+    for _ in range(times):
+        read.append(node.get_name())
+        time.sleep(seconds)
+    return " ".join(read)
+
+
 def told():
     lines = []
     for name, node in controls().items():
@@ -98,10 +113,12 @@ def application_locale():
 
 def notifications(seconds):
     import pyatspi
-    from gi.repository import GLib
+    from gi.repository import Atspi, GLib
 
     def shown(event):
         if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            # Read afresh, as a screen reader does: a notification's text changes.
+            event.source.get_application().set_cache_mask(Atspi.Cache.NONE)
             print(event.source.name, flush=True)
     pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing")
     print("listening", flush=True)
@@ -188,6 +205,8 @@ if __name__ == "__main__":
         print(application_locale())
     elif sys.argv[1] == "notifications":
         notifications(float(sys.argv[2]))
+    elif sys.argv[1] == "names":
+        print(names(sys.argv[2], int(sys.argv[3]), float(sys.argv[4])))
     elif sys.argv[1] == "changes":
         print(changes(float(sys.argv[2])))
     elif sys.argv[1] == "icon":

@@ -3,18 +3,14 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <utility>
 
-#include "spoken_figures.h"
-#include "spoken_text.h"
 #include "tick_source.h"
 
 namespace {
@@ -57,19 +53,6 @@ void fitFont(QWidget& control, const QString& text) {
     }
 }
 
-// Gives a figure's control the name a screen reader reads: the figure, and
-// on the total's button, which shows only the number, with its frame's
-// title, "Totaal: 5". A label with a name of its own tells no new name at a
-// new text.
-void nameFigure(QWidget& control, const std::string& caption) {
-    QString name = QString::fromStdString(caption);
-    if (qobject_cast<QAbstractButton*>(&control)) {
-        name.prepend(static_cast<const QGroupBox&>(*control.parentWidget()).title() +
-                     QStringLiteral(": "));
-    }
-    control.setAccessibleName(name);
-}
-
 // Returns how long one frame of the widget's screen lasts; 60 Hz where the
 // screen does not say.
 std::chrono::nanoseconds framePeriod(const QWidget& widget) {
@@ -79,23 +62,18 @@ std::chrono::nanoseconds framePeriod(const QWidget& widget) {
 
 }  // namespace
 
-FormDisplay::FormDisplay(QWidget& form, TickSource& timer)
-    : form_(form),
-      timer_(timer),
-      figures_(*form.findChild<SpokenText*>(QStringLiteral("Cijfers"))) {
+FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : form_(form), timer_(timer) {
     for (tempotik::Field field : tempotik::allFields) {
         const auto name = tempotik::controlName(field);
         QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
         Q_ASSERT(control);
         controls_[static_cast<int>(field)] = control;
         captions_[static_cast<int>(field)] = shown_[static_cast<int>(field)] =
-            named_[static_cast<int>(field)] = textOf(*control).toStdString();
-        nameFigure(*control, named_[static_cast<int>(field)]);
+            textOf(*control).toStdString();
         if (auto* label = qobject_cast<QLabel*>(control)) {
             backdrop_.install(*label);
         }
     }
-    figures_.setText(spokenFigures(*this));
 }
 
 std::string FormDisplay::caption(tempotik::Field field) const {
@@ -104,10 +82,8 @@ std::string FormDisplay::caption(tempotik::Field field) const {
 
 void FormDisplay::setCaption(tempotik::Field field, const std::string& text) {
     captions_[static_cast<int>(field)] = text;
-    // The last second's figure is written once a second, and by a reset: the
-    // spoken figures are renewed as often, current and calm.
     if (field == tempotik::Field::Secondeteller) {
-        figuresDue_ = true;
+        newSecond_ = true;
     }
 }
 
@@ -118,7 +94,7 @@ void FormDisplay::setTimerEnabled(bool enabled) {
     timer_.setEnabled(enabled);
 }
 
-void FormDisplay::show() {
+bool FormDisplay::show() {
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         if (captions_[i] == shown_[i]) {
             continue;
@@ -135,37 +111,5 @@ void FormDisplay::show() {
         }
         shown_[i] = captions_[i];
     }
-    if (figuresDue_ || !timer_.isEnabled()) {
-        renameFigures(!timer_.isEnabled());
-    }
-    if (figuresDue_) {
-        figures_.setText(spokenFigures(*this));
-        figuresDue_ = false;
-    }
-}
-
-// What a screen reader reads of a figure is renewed as often as the spoken
-// figures: while timing a few names a second, those that waited longest
-// first, so that a screen reader, which works through every change it is
-// told, keeps up with the keys it must answer; with the timer off, all at
-// once. Between renewals each name is the figure as it stood at the last,
-// whenever a screen reader reads it.
-void FormDisplay::renameFigures(bool all) {
-    ++renamings_;
-    std::vector<std::size_t> changed;
-    for (std::size_t i = 0; i < shown_.size(); ++i) {
-        if (named_[i] != shown_[i]) {
-            changed.push_back(i);
-        }
-    }
-    std::stable_sort(changed.begin(), changed.end(),
-                     [this](std::size_t a, std::size_t b) { return namedAt_[a] < namedAt_[b]; });
-    if (!all && changed.size() > mostRenamedAtOnce) {
-        changed.resize(mostRenamedAtOnce);
-    }
-    for (const std::size_t i : changed) {
-        named_[i] = shown_[i];
-        namedAt_[i] = renamings_;
-        nameFigure(*controls_[i], named_[i]);
-    }
+    return std::exchange(newSecond_, false);
 }

@@ -5,25 +5,23 @@
 #include <QWidget>
 
 #include <array>
-#include <cstddef>
 #include <string>
 
 #include "display.h"
 #include "value_backdrop.h"
 
-class SpokenText;
 class TickSource;
 
 // The window behind the measurement's display: each field is the text of the
 // control of the same name, and the timer switch is the tick source. The
 // measurement reads and writes its captions here on every tick; show() puts
 // those that changed on the controls, which the window calls once a frame, so
-// the controls repaint no more often than the screen can show them. It also
-// keeps what a screen reader is told beside them: each figure's name, the
-// total button's with its frame's title, and the figures in the window's
-// spoken status bar.
+// the controls repaint no more often than the screen can show them.
 class FormDisplay final : public tempotik::Display {
 public:
+    // The controls that show the fields, in the order of the fields.
+    using Controls = std::array<QWidget*, tempotik::allFields.size()>;
+
     FormDisplay(QWidget& form, TickSource& timer);
 
     // Returns the measurement's caption, shown or not yet.
@@ -34,25 +32,19 @@ public:
 
     // Puts every caption that differs from what its control shows on the
     // control. A value wider than its control is shown whole in a smaller
-    // font, never cut to a different-looking number.
-    void show();
+    // font, never cut to a different-looking number. Returns whether a new
+    // second's figures are among them: the last second's figure was written
+    // since the last show, as it is once a second and by a reset.
+    bool show();
 
-    // While timing, at most this many figures are renamed a second; with the
-    // spoken figures that is five names a second that a screen reader hears.
-    static constexpr std::size_t mostRenamedAtOnce = 4;
+    const Controls& controls() const { return controls_; }
 
 private:
-    void renameFigures(bool all);
-
     QWidget& form_;
     TickSource& timer_;
-    std::array<QWidget*, tempotik::allFields.size()> controls_;
+    Controls controls_;
     std::array<std::string, tempotik::allFields.size()> captions_;
     std::array<std::string, tempotik::allFields.size()> shown_;
-    std::array<std::string, tempotik::allFields.size()> named_;
-    std::array<long long, tempotik::allFields.size()> namedAt_{};  // the renaming that did it
-    long long renamings_ = 0;
     ValueBackdrop backdrop_;
-    SpokenText& figures_;
-    bool figuresDue_ = false;
+    bool newSecond_ = false;
 };

@@ -1,13 +1,8 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
-#include <QAccessible>
-#include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLocale>
 
-#include "name_changes.h"
-#include "reading_order.h"
-#include "spoken_text.h"
+#include "accessible_application.h"
 #include "tempotikform.h"
 
 #ifdef Q_OS_WIN
@@ -15,22 +10,6 @@
 #endif
 #ifdef Q_OS_LINUX
 #include "desktop_platform.h"
-#include "screen_reader_keys.h"
-
-// Every key is the screen reader's first, before anything of Qt's sees it.
-class Application : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject* receiver, QEvent* event) override {
-        return keys_.take(receiver, event) || QApplication::notify(receiver, event);
-    }
-
-private:
-    ScreenReaderKeys keys_;
-};
-#else
-using Application = QApplication;
 #endif
 
 int main(int argc, char* argv[]) {
@@ -40,7 +19,7 @@ int main(int argc, char* argv[]) {
 #ifdef Q_OS_LINUX
     chooseDesktopPlatform(argc, argv);
 #endif
-    Application app(argc, argv);
+    AccessibleApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempotik"));
     QApplication::setApplicationVersion(QStringLiteral(TEMPOTIK_VERSION));
     // Ties the window to its menu entry and icon on freedesktop desktops.
@@ -56,9 +35,6 @@ int main(int argc, char* argv[]) {
 
     // Every text is Dutch; screen readers learn it from the locale.
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    QAccessible::installFactory(readingOrderAccessible);
-    QAccessible::installFactory(spokenTextAccessible);
-    QAccessible::installUpdateHandler(passNewNamesOnly);
 
     Tempotikform form;
     form.show();

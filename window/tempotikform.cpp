@@ -22,10 +22,9 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
     : QWidget(parent),
       ui_(setUpUi(*this)),
       tickSource_(std::move(clock), this),
-      figures_(*this, QAccessible::StatusBar, QStringLiteral("Cijfers")),
       display_(*this, tickSource_),
-      measurement_(display_),
-      announcer_(*this, QAccessible::Notification, QStringLiteral("Aankondiging")) {
+      spoken_(*this, display_, display_.controls()),
+      measurement_(display_) {
     // The window's size is fixed, so it offers no maximize and no resize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -67,20 +66,20 @@ void Tempotikform::countClick() {
     run([this] { measurement_.click(); });
 }
 
-// A screen reader is told the reset at once: the button keeps the focus, and
-// the change of its name alone would go unheard.
 void Tempotikform::resetMeasurement() {
     tickSource_.deliverDue();
     run([this] { measurement_.reset(); });
-    announcer_.announce(tr("Totaal: 0. De meting is gestopt."));
+    spoken_.announceReset();
 }
 
 void Tempotikform::tick() {
     run([this] { measurement_.tick(); });
 }
 
+// What the handlers wrote reaches the screen, and what a screen reader is told.
 void Tempotikform::showFigures() {
-    display_.show();
+    const bool newSecond = display_.show();
+    spoken_.shown(newSecond, tickSource_.isEnabled());
 }
 
 // While the timer runs, the next frame shows what a handler wrote; once it
@@ -90,12 +89,12 @@ void Tempotikform::run(Handler handler) {
     try {
         handler();
     } catch (const tempotik::RunTimeError& error) {
-        display_.show();
+        showFigures();
         reportError(error);
         return;
     }
     if (!tickSource_.isEnabled()) {
-        display_.show();
+        showFigures();
     }
 }
 

@@ -7,7 +7,7 @@
 
 #include "form_display.h"
 #include "measurement.h"
-#include "spoken_text.h"
+#include "spoken_figures.h"
 #include "tick_source.h"
 
 namespace Ui {
@@ -24,8 +24,9 @@ class Tempotikform : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Tempotikform(TickSource::Clock clock = std::chrono::steady_clock::now,
-                          QWidget* parent = nullptr);
+    explicit Tempotikform(
+        TickSource::Clock clock = [] { return std::chrono::steady_clock::now(); },
+        QWidget* parent = nullptr);
     ~Tempotikform() override;
 
 protected:
@@ -43,8 +44,7 @@ private:
 
     std::unique_ptr<Ui::Tempotikform> ui_;
     TickSource tickSource_;
-    SpokenText figures_;  // before the display, which keeps it
     FormDisplay display_;
+    SpokenFigures spoken_;
     tempotik::Measurement measurement_;
-    SpokenText announcer_;
 };
