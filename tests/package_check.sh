@@ -3,11 +3,19 @@
 # Builds the Debian package, reads its name, version, dependencies and
 # contents, unpacks it into a scratch root and starts the unpacked program.
 # With --hardened, as the package is built, lintian and hardening-check must
-# find nothing to report.
-#   tests/package_check.sh BUILD_DIR [--hardened]
+# find nothing to report. A cross build's program starts under its emulator.
+#   tests/package_check.sh BUILD_DIR [--hardened] [--emulator EMULATOR]
 set -euo pipefail
 build=$(realpath "$1")
-hardened=${2:-}
+shift
+hardened= emulator=()
+while [ $# -gt 0 ]; do
+    case $1 in
+    --hardened) hardened=$1 ;;
+    --emulator) emulator=("$2") && shift ;;
+    esac
+    shift
+done
 tests=$(dirname "$(realpath "$0")")
 probe=$tests/window_probe.py
 source "$tests/session.sh"
@@ -52,7 +60,7 @@ if [ "$hardened" = --hardened ]; then
         fail "hardening-check on the packaged program"
 fi
 
-"$scratch/root/usr/bin/tempotik" &
+"${emulator[@]}" "$scratch/root/usr/bin/tempotik" &
 app=$!
 window=$(tempotik_window)
 icon=$("$probe" icon "$window")
