@@ -41,7 +41,9 @@ stop_everything() {
     done
     kill -KILL $pids 2>/dev/null || true
 }
-trap 'stop_gnome; stop_wine; stop_everything; rm -rf "$scratch"' EXIT
+# Each step runs whatever the one before did, and is safe when what it stops
+# never started.
+trap 'stop_gnome || true; stop_wine || true; stop_everything || true; rm -rf "$scratch"' EXIT
 # The test's time limit (ctest runs each one under timeout) ends it here.
 trap 'echo "FAILED: still running at the time limit"; exit 124' TERM
 
@@ -173,6 +175,7 @@ start_gnome() {
         { echo "FAILED: GNOME Shell did not start; it said:" && cat "$scratch/gnome.log" && return 1; }
     export WAYLAND_DISPLAY=wayland-0
     DISPLAY=$(sed -n -E 's/.*Using public X11 display (:[0-9]+).*/\1/p' "$scratch/gnome.log")
+    gnome_display=$DISPLAY
     # The shell's X server lets in only those who hold its key.
     XAUTHORITY=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '.mutter-Xwaylandauth.*' | head -n 1)
     export DISPLAY XAUTHORITY
@@ -184,7 +187,9 @@ stop_gnome() {
     [ -n "${gnome:-}" ] || return 0
     kill "$gnome" 2>/dev/null || true
     wait_for 10 "GNOME Shell to end" not_running "$gnome" || kill -KILL "$gnome" 2>/dev/null || true
-    local number=${DISPLAY#:}
+    local number=${gnome_display:-}
+    number=${number#:}
+    [ -n "$number" ] || return 0
     if [ -f "/tmp/.X$number-lock" ] && ! kill -0 "$(tr -d ' ' <"/tmp/.X$number-lock")" 2>/dev/null; then
         rm -f "/tmp/.X$number-lock" "/tmp/.X11-unix/X$number"
     fi
