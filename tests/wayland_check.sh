@@ -5,7 +5,8 @@
 # one fixed size; what it asks of the compositor is read from libwayland's
 # log of the protocol. Started as the desktop starts it, it comes up through
 # weston's XWayland, framed by weston, as weston draws no title bars for
-# Wayland programs and Qt's own would cut the title short.
+# Wayland programs and Qt's own would cut the title short. Should that X
+# server not answer, it is a Wayland program after all.
 #   tests/wayland_check.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -44,6 +45,17 @@ if window=$(tempotik_window); then
 else
     fail "started as the desktop starts it, it is no X program framed by weston"
 fi
+kill "$app"
+wait "$app" 2>/dev/null || true
+
+# A display that no X server has.
+display=900
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+XDG_SESSION_TYPE=wayland DISPLAY=:$display WAYLAND_DEBUG=client "$program" 2>"$scratch/stderr" &
+app=$!
+wait_for 20 "the window" titled || fail "with no X server answering, it is no Wayland program"
 kill "$app"
 wait "$app" 2>/dev/null || true
 [ "$failures" -eq 0 ]

@@ -54,6 +54,6 @@ void chooseDesktopPlatform(int argc, char* argv[]) {
         return;
     }
     if (!compositorDecorates()) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }
 }

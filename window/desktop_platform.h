@@ -6,7 +6,8 @@
 // xdg-decoration: GNOME's mutter, weston), Qt 6.4 draws its own, which cuts
 // "Tempotik" to "Tempot" over this narrow window and offers a maximize that
 // does nothing; there the program runs through XWayland, and the desktop
-// frames it as its own. Where the compositor decorates (KWin), or there is no
-// X server, it stays a Wayland client. A platform the user names
-// (QT_QPA_PLATFORM, -platform) always wins.
+// frames it as its own, or, should XWayland not answer, a Wayland client
+// still. Where the compositor decorates (KWin), or there is no X server, it
+// stays a Wayland client. A platform the user names (QT_QPA_PLATFORM,
+// -platform) always wins.
 void chooseDesktopPlatform(int argc, char* argv[]);
