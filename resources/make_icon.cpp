@@ -4,9 +4,12 @@
 //   make-icon DRAWINGS OUTDIR [--icns]
 // reads from DRAWINGS the pixel maps tempotik-16.xpm, tempotik.xpm (32 × 32)
 // and tempotik-48.xpm, and writes into OUTDIR:
-//   tempotik.ico        the 32 × 32 drawing as one image of 8 bits a pixel with
-//                       a 256-colour palette (a grey ramp, then saturated
-//                       hues) and a 1-bit transparency mask: Windows' icon
+//   tempotik.ico        Windows' icon: first the 32 × 32 drawing in 8 bits a
+//                       pixel with a 256-colour palette (a grey ramp, then
+//                       saturated hues) and a 1-bit transparency mask, then
+//                       the 16 and 48 drawings alike, and a 256 × 256 PNG of
+//                       the 32 with every pixel repeated, for the sizes
+//                       Explorer, the taskbar and the Start menu show
 //   tempotik-N.png      the icon theme's and the window's sizes: 16, 32 and 48
 //                       as drawn, 64, 128 and 256 the 32 × 32 with every pixel
 //                       repeated, never blurred
@@ -15,6 +18,7 @@
 // transparent. Qt writes the PNG and ICNS files; no library writes a
 // palette .ico, so that one is written here.
 
+#include <QBuffer>
 #include <QImage>
 #include <QString>
 
@@ -25,6 +29,7 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -83,9 +88,12 @@ private:
     std::string& out_;
 };
 
-std::string ico(const QImage& drawing, const std::array<QRgb, 256>& colours) {
-    constexpr unsigned headerBytes = 40, paletteBytes = 256 * 4;
-    constexpr unsigned pixelBytes = icoSize * icoSize, maskBytes = icoSize * icoSize / 8;
+// Returns the drawing as an icon's bitmap: a header, the palette, a byte a
+// pixel, and the transparency mask; rows run bottom-up, each padded to four
+// bytes.
+std::string bitmap(const QImage& drawing, const std::array<QRgb, 256>& colours) {
+    const unsigned size = drawing.width();
+    const unsigned maskRow = (size + 31) / 32 * 4;
     const auto index = [&](int x, int y) {
         const QRgb pixel = drawing.pixel(x, y);
         return qAlpha(pixel) == 0
@@ -94,30 +102,60 @@ std::string ico(const QImage& drawing, const std::array<QRgb, 256>& colours) {
     };
     std::string out;
     LittleEndian le(out);
-    le.u16(0), le.u16(1), le.u16(1);  // icon directory: an icon file with one image
-    le.u8(icoSize), le.u8(icoSize), le.u8(0), le.u8(0);  // 32 × 32, 0 meaning 256 colours
-    le.u16(1), le.u16(8);
-    le.u32(headerBytes + paletteBytes + pixelBytes + maskBytes);
-    le.u32(6 + 16);
-    le.u32(headerBytes), le.u32(icoSize), le.u32(2 * icoSize);  // height counts image and mask
-    le.u16(1), le.u16(8), le.u32(0), le.u32(pixelBytes + maskBytes);
+    le.u32(40), le.u32(size), le.u32(2 * size);  // the height counts image and mask
+    le.u16(1), le.u16(8), le.u32(0), le.u32(size * size + maskRow * size);
     le.u32(0), le.u32(0), le.u32(256), le.u32(0);
     for (const QRgb colour : colours) {
         le.u8(qBlue(colour)), le.u8(qGreen(colour)), le.u8(qRed(colour)), le.u8(0);
     }
-    for (int y = icoSize - 1; y >= 0; --y) {  // rows run bottom-up
-        for (int x = 0; x < icoSize; ++x) {
+    for (int y = int(size) - 1; y >= 0; --y) {
+        for (unsigned x = 0; x < size; ++x) {
             le.u8(index(x, y));
         }
     }
-    for (int y = icoSize - 1; y >= 0; --y) {
-        for (int byte = 0; byte < icoSize / 8; ++byte) {
+    for (int y = int(size) - 1; y >= 0; --y) {
+        for (unsigned byte = 0; byte < maskRow; ++byte) {
             unsigned bits = 0;
-            for (int bit = 0; bit < 8; ++bit) {
+            for (unsigned bit = 0; bit < 8 && byte * 8 + bit < size; ++bit) {
                 bits |= (qAlpha(drawing.pixel(byte * 8 + bit, y)) == 0 ? 0x80u : 0u) >> bit;
             }
             le.u8(bits);
         }
+    }
+    return out;
+}
+
+std::string png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        throw std::runtime_error("cannot make the icon's PNG");
+    }
+    return bytes.toStdString();
+}
+
+struct IconImage {
+    unsigned size;
+    unsigned bitsPerPixel;
+    std::string data;
+};
+
+// Returns the icon file: a directory of the images, then each image.
+std::string ico(const std::vector<IconImage>& images) {
+    std::string out;
+    LittleEndian le(out);
+    le.u16(0), le.u16(1), le.u16(images.size());
+    unsigned offset = 6 + 16 * images.size();
+    for (const IconImage& image : images) {
+        le.u8(image.size & 0xff), le.u8(image.size & 0xff);  // 0 means 256
+        le.u8(0), le.u8(0);                                  // 0: 256 colours or more
+        le.u16(1), le.u16(image.bitsPerPixel);
+        le.u32(image.data.size()), le.u32(offset);
+        offset += image.data.size();
+    }
+    for (const IconImage& image : images) {
+        out += image.data;
     }
     return out;
 }
@@ -154,10 +192,15 @@ int main(int argc, char* argv[]) {
         const QString out = QString::fromLocal8Bit(argv[2]) + "/tempotik";
         const auto colours = palette();
         const QImage icon = readDrawing(drawings + ".xpm", icoSize, colours);
-        writeFile(out + ".ico", ico(icon, colours));
-        save(readDrawing(drawings + "-16.xpm", 16, colours), out + "-16.png", "PNG");
+        const QImage small = readDrawing(drawings + "-16.xpm", 16, colours);
+        const QImage large = readDrawing(drawings + "-48.xpm", 48, colours);
+        writeFile(out + ".ico", ico({{32, 8, bitmap(icon, colours)},
+                                     {16, 8, bitmap(small, colours)},
+                                     {48, 8, bitmap(large, colours)},
+                                     {256, 32, png(repeated(icon, 8))}}));
+        save(small, out + "-16.png", "PNG");
         save(icon, out + "-32.png", "PNG");
-        save(readDrawing(drawings + "-48.xpm", 48, colours), out + "-48.png", "PNG");
+        save(large, out + "-48.png", "PNG");
         for (const int times : {2, 4, 8}) {
             save(repeated(icon, times), out + QString("-%1.png").arg(icoSize * times), "PNG");
         }

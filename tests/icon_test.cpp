@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstdint>
 #include <fstream>
@@ -16,17 +17,19 @@ class IconFile : public testing::Test {
 protected:
     unsigned u16(std::size_t at) const { return bytes[at] | bytes[at + 1] << 8; }
     unsigned u32(std::size_t at) const { return u16(at) | u16(at + 2) << 16; }
+    // Where the 32 × 32 image starts, as the first entry of the directory says.
+    std::size_t image() const { return u32(6 + 12); }
     // Returns the palette entry as 0xRRGGBB.
     unsigned colour(int index) const {
-        const std::size_t at = 22 + 40 + 4 * index;
+        const std::size_t at = image() + 40 + 4 * index;
         return bytes[at + 2] << 16 | bytes[at + 1] << 8 | bytes[at];
     }
     // Returns whether the mask makes pixel (x, y), y from the top, transparent.
     bool transparent(int x, int y) const {
-        const std::size_t mask = 22 + 40 + 1024 + 1024;
+        const std::size_t mask = image() + 40 + 1024 + 1024;
         return bytes[mask + (31 - y) * 4 + x / 8] & (0x80 >> (x % 8));
     }
-    int pixel(int x, int y) const { return bytes[22 + 40 + 1024 + (31 - y) * 32 + x]; }
+    int pixel(int x, int y) const { return bytes[image() + 40 + 1024 + (31 - y) * 32 + x]; }
 
     std::vector<std::uint8_t> bytes = [] {
         std::ifstream file(TEMPOTIK_ICO, std::ios::binary);
@@ -34,23 +37,32 @@ protected:
     }();
 };
 
-TEST_F(IconFile, HoldsOne32By32ImageOf256Colours) {
-    ASSERT_EQ(bytes.size(), 6u + 16 + 40 + 1024 + 1024 + 128);
+// The 32 × 32 in 256 colours comes first; then the sizes Windows shows
+// besides: 16 and 48 in 256 colours, and 256 (written 0) as a PNG.
+TEST_F(IconFile, Holds32By32In256ColoursFirstThenTheOtherSizes) {
+    ASSERT_GE(bytes.size(), 6u + 4 * 16 + 40 + 1024 + 1024 + 128);
     EXPECT_EQ(u16(2), 1u);  // an icon
-    EXPECT_EQ(u16(4), 1u);  // one image
-    EXPECT_EQ(bytes[6], 32);
-    EXPECT_EQ(bytes[7], 32);
-    EXPECT_EQ(u16(12), 8u);  // bits a pixel
-    EXPECT_EQ(u32(18), 22u);
-    EXPECT_EQ(u32(22), 40u);
-    EXPECT_EQ(u32(26), 32u);
-    EXPECT_EQ(u32(30), 64u);  // image and mask
-    EXPECT_EQ(u16(36), 8u);
-    EXPECT_EQ(u32(54), 256u);
+    ASSERT_EQ(u16(4), 4u);  // four images
+    const unsigned sizes[] = {32, 16, 48, 0}, bits[] = {8, 8, 8, 32};
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        EXPECT_EQ(bytes[entry], sizes[i]) << i;
+        EXPECT_EQ(bytes[entry + 1], sizes[i]) << i;
+        EXPECT_EQ(u16(entry + 6), bits[i]) << i;
+        EXPECT_LE(u32(entry + 12) + u32(entry + 8), bytes.size()) << i;
+    }
+    EXPECT_EQ(u32(image()), 40u);
+    EXPECT_EQ(u32(image() + 4), 32u);
+    EXPECT_EQ(u32(image() + 8), 64u);  // image and mask
+    EXPECT_EQ(u16(image() + 14), 8u);
+    EXPECT_EQ(u32(image() + 32), 256u);
+    EXPECT_EQ(
+        std::string(bytes.begin() + u32(6 + 48 + 12) + 1, bytes.begin() + u32(6 + 48 + 12) + 4),
+        "PNG");
 }
 
 TEST_F(IconFile, PaletteIsAGreyRampThenSaturatedColours) {
-    ASSERT_GE(bytes.size(), 22u + 40 + 1024);
+    ASSERT_GE(bytes.size(), image() + 40 + 1024);
     EXPECT_EQ(colour(0), 0x000000u);
     EXPECT_EQ(colour(1), 0x101010u);
     EXPECT_EQ(colour(8), 0x808080u);
@@ -65,7 +77,7 @@ TEST_F(IconFile, PaletteIsAGreyRampThenSaturatedColours) {
 }
 
 TEST_F(IconFile, MaskShowsTheMouseAndHidesTheBackground) {
-    ASSERT_EQ(bytes.size(), 2238u);
+    ASSERT_GE(bytes.size(), image() + 40 + 1024 + 1024 + 128);
     EXPECT_TRUE(transparent(31, 31));
     EXPECT_TRUE(transparent(0, 31));
     EXPECT_FALSE(transparent(19, 20));  // on the mouse's body
@@ -107,6 +119,15 @@ TEST(IconSizes, EveryFileShowsItsDrawing) {
         EXPECT_EQ(image(made + QString("-%1.png").arg(size)),
                   ico.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation))
             << size;
+    }
+    // The .ico's other images are the drawings for Windows' other sizes.
+    QImageReader reader(QStringLiteral(TEMPOTIK_ICO));
+    ASSERT_EQ(reader.imageCount(), 4);
+    const QImage others[] = {image(drawn + "-16.xpm"), image(drawn + "-48.xpm"),
+                             ico.scaled(256, 256, Qt::IgnoreAspectRatio, Qt::FastTransformation)};
+    for (int i = 1; i < 4; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        EXPECT_EQ(reader.read().convertToFormat(QImage::Format_ARGB32), others[i - 1]) << i;
     }
 #ifdef TEMPOTIK_ICNS  // not made for Windows
     EXPECT_EQ(image(QStringLiteral(TEMPOTIK_ICNS)),

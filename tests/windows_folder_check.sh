@@ -2,7 +2,8 @@
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
 # The Windows zip holds one folder that runs by itself: every library that
 # any program or library in it imports is either in the folder or one of
-# Windows' own. It holds the licences, and nothing of the build's.
+# Windows' own. It holds the licences, and nothing of the build's. The
+# program carries its icon at every size Windows shows.
 #   tests/windows_folder_check.sh ZIP
 set -euo pipefail
 zip=$(realpath "$1")
@@ -49,4 +50,9 @@ listed=$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 grep -q "qt6-base=" "$folder/licences/Qt-source.txt" || fail "Qt-source.txt does not say where Qt's source comes from"
 [[ "$(x86_64-w64-mingw32-objdump -p "$folder/Tempotik.exe")" == *"(Windows GUI)"* ]] ||
     fail "Tempotik.exe is not a GUI program"
+# Explorer, the taskbar and the Start menu each find the size they show.
+wrestool -x -t 14 "$folder/Tempotik.exe" >"$scratch/icon.ico"
+sizes=$(icotool -l "$scratch/icon.ico" |
+    sed -E 's/.*--width=([0-9]+) --height=([0-9]+) --bit-depth=([0-9]+).*/\1x\2x\3/' | xargs)
+[ "$sizes" = "32x32x8 16x16x8 48x48x8 256x256x32" ] || fail "Tempotik.exe's icon holds $sizes"
 [ "$failures" -eq 0 ]
