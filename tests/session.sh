@@ -41,8 +41,8 @@ stop_everything() {
     done
     kill -KILL $pids 2>/dev/null || true
 }
-# Each step runs whatever the one before did, and is safe when what it stops
-# never started.
+# Each step runs even when the one before failed, and is safe when what it
+# stops never started.
 trap 'stop_gnome || true; stop_wine || true; stop_everything || true; rm -rf "$scratch"' EXIT
 # The test's time limit (ctest runs each one under timeout) ends it here.
 trap 'echo "FAILED: still running at the time limit"; exit 124' TERM

@@ -1,7 +1,6 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 #include "spoken_figures.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
 
@@ -26,17 +25,20 @@ SpokenFigures::SpokenFigures(QWidget& window, const tempotik::Display& display,
     : display_(display),
       controls_(controls),
       statusBar_(window, QAccessible::StatusBar, QStringLiteral("Cijfers")),
-      announcer_(window, QAccessible::Notification, QStringLiteral("Aankondiging")) {
+      announcer_(window, QAccessible::Notification, QStringLiteral("Aankondiging")),
+      totalTitle_(
+          static_cast<const QGroupBox&>(*control(Field::Totaalteller).parentWidget()).title() +
+          QStringLiteral(": ")) {
     for (const Field field : tempotik::allFields) {
-        holdBackNameNews(*controls_[static_cast<std::size_t>(field)]);
+        holdBackNameNews(control(field));
         told_[static_cast<std::size_t>(field)] = shows(field);
     }
-    nameButtons();
+    nameTotal();
     statusBar_.setText(statusText());
 }
 
 void SpokenFigures::shown(bool newSecond, bool timing) {
-    nameButtons();
+    nameTotal();
     if (newSecond || !timing) {
         tellNewNames(timing ? mostNewNamesASecond : controls_.size());
         statusBar_.setText(statusText());
@@ -51,6 +53,10 @@ void SpokenFigures::announceReset() {
                          "per seconde %2, per minuut %3.")
                   .arg(total, shows(Field::Gemsecondeteller), shows(Field::Gemminuutteller))
             : translated("Totaal: %1. De meting is gestopt.").arg(total));
+}
+
+QWidget& SpokenFigures::control(Field field) const {
+    return *controls_[static_cast<std::size_t>(field)];
 }
 
 QString SpokenFigures::shows(Field field) const {
@@ -82,18 +88,14 @@ QString SpokenFigures::statusText() const {
              shows(Field::Totaalteller));
 }
 
-// A button's name is its text unless it has one of its own, so the total's
-// is renewed with every figure it shows; Qt's news of it is held back.
-void SpokenFigures::nameButtons() {
-    for (const Field field : tempotik::allFields) {
-        QWidget& control = *controls_[static_cast<std::size_t>(field)];
-        if (qobject_cast<QAbstractButton*>(&control)) {
-            const QString name = static_cast<const QGroupBox&>(*control.parentWidget()).title() +
-                                 QStringLiteral(": ") + shows(field);
-            if (control.accessibleName() != name) {
-                control.setAccessibleName(name);
-            }
-        }
+// A button's name is its text unless it has one of its own, so the total's,
+// "Totaal: 5", is renewed with every total it shows; Qt's news of it is held
+// back.
+void SpokenFigures::nameTotal() {
+    QWidget& button = control(Field::Totaalteller);
+    const QString name = totalTitle_ + shows(Field::Totaalteller);
+    if (button.accessibleName() != name) {
+        button.setAccessibleName(name);
     }
 }
 

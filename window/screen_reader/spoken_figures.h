@@ -44,16 +44,18 @@ public:
     void announceReset();
 
 private:
+    QWidget& control(tempotik::Field field) const;
     QString shows(tempotik::Field field) const;
     bool averagesShown() const;
     QString statusText() const;
-    void nameButtons();
+    void nameTotal();
     void tellNewNames(std::size_t most);
 
     const tempotik::Display& display_;
     Controls controls_;
     SpokenText statusBar_;
     SpokenText announcer_;
+    const QString totalTitle_;  // "Totaal: ", the title of the total's frame
     std::array<QString, tempotik::allFields.size()> told_;
     std::array<long long, tempotik::allFields.size()> toldAt_{};  // the telling that did it
     long long tellings_ = 0;
