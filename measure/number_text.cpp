@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 #include "run_time_error.h"
@@ -33,12 +32,18 @@ std::string doubleToCaption(double value) {
     }
     char text[32];
     if (std::abs(value) < 1e15 && std::trunc(value) == value) {
-        // The common case, on every tick: plain digits without printf's cost.
+        // The common case, on every tick: plain digits.
         const auto end = std::to_chars(text, text + sizeof text, static_cast<std::int64_t>(value));
         return {text, end.ptr};
     }
-    const int length = std::snprintf(text, sizeof text, "%.15G", value);
-    return {text, static_cast<std::size_t>(length)};
+    // to_chars, unlike printf, ignores the locale: a Dutch desktop would
+    // otherwise get "0,5", which captionToDouble cannot read back.
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    std::string caption(text, end.ptr);
+    if (const auto exponent = caption.find('e'); exponent != std::string::npos) {
+        caption[exponent] = 'E';
+    }
+    return caption;
 }
 
 std::string counterToCaption(Counter value) {
