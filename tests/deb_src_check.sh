@@ -7,6 +7,8 @@
 # Debian's own entries alone; with no entry of Debian's it fails, saying so.
 #   tests/deb_src_check.sh
 set -euo pipefail
+# Listings sort, and tools speak, the same in every locale.
+export LC_ALL=C.UTF-8
 deb_src=$(dirname "$(realpath "$0")")/../scripts/deb-src
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -16,7 +16,7 @@ start_gnome
 
 "$program" 2>"$scratch/stderr" &
 app=$!
-window=$(tempotik_window) || { fail "it is no X program framed by the shell" && exit 1; }
+window=$(tempotik_window "$app") || { fail "it is no X program framed by the shell" && exit 1; }
 frame=$(xwininfo -id "$window" -tree | sed -n -E 's/.*Parent window id: (0x[0-9a-f]+).*/\1/p')
 root=$(xwininfo -root | sed -n -E 's/.*Window id: (0x[0-9a-f]+).*/\1/p')
 title_bar=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n -E 's/.*= [0-9]+, [0-9]+, ([0-9]+), .*/\1/p')
@@ -29,13 +29,14 @@ echo "$actions"
 
 # The session opens in the overview; Escape leaves it. The window goes down
 # and right, clear of the banners the shell shows at the top. Then the close
-# box, at the frame's top right.
+# box, at the right of the title bar above the window. (The frame's own
+# window reaches further: since GNOME 44 it holds the shadow too.)
 "$here/gnome_input.py" key 0xff1b
 xdotool windowmove "$window" 560 360
 sleep 1
-geometry() { xwininfo -id "$frame" | sed -n -E "s/.*$1: *(-?[0-9]+).*/\\1/p"; }
+geometry() { xwininfo -id "$window" | sed -n -E "s/.*$1: *(-?[0-9]+).*/\\1/p"; }
 "$here/gnome_input.py" click $(($(geometry 'Absolute upper-left X') + $(geometry Width) - 20)) \
-    $(($(geometry 'Absolute upper-left Y') + title_bar / 2)) $(xdotool getdisplaygeometry)
+    $(($(geometry 'Absolute upper-left Y') - title_bar / 2)) $(xdotool getdisplaygeometry)
 status=0
 finish 10 "$app" || status=$?
 [ "$status" -eq 0 ] || fail "the close box ended it with status $status"
@@ -46,8 +47,7 @@ fi
 # Named by the user, Wayland it is, with Qt's own title bar.
 WAYLAND_DEBUG=client "$program" -platform wayland 2>"$scratch/wayland" &
 app=$!
-titled() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Tempotik")' "$scratch/wayland"; }
-wait_for 20 "a Wayland window" titled || fail "with -platform wayland it is no Wayland program"
+wait_for 20 "a Wayland window" wayland_titled "$scratch/wayland" || fail "with -platform wayland it is no Wayland program"
 kill "$app"
 wait "$app" 2>/dev/null || true
 [ "$failures" -eq 0 ]

@@ -5,6 +5,8 @@
 # the menu entry, the icon theme's files and the metainfo, each valid.
 #   tests/install_check.sh BUILD_DIR
 set -euo pipefail
+# Listings sort, and tools speak, the same in every locale.
+export LC_ALL=C.UTF-8
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -154,6 +154,11 @@ start_wayland() {
     export DISPLAY WAYLAND_DISPLAY=tempotik-wayland QT_QPA_PLATFORM=wayland
 }
 
+# Succeeds once libwayland's log of the protocol, file $1, shows the program
+# giving its window the title Tempotik. Debian 13's libwayland writes an
+# object as xdg_toplevel#N, Debian 12's as xdg_toplevel@N.
+wayland_titled() { grep -q 'xdg_toplevel[@#][0-9]*\.set_title("Tempotik")' "$1"; }
+
 # GNOME's own desktop, as Debian's default session has it: GNOME Shell on
 # Wayland, headless, with its XWayland; a session bus, and a private bus
 # standing in for the system bus, which the shell asks for. The shell keeps
@@ -271,9 +276,16 @@ tempotik_window() {
     fi
     cat "$found"
 }
+# GNOME's frame around it, drawn by a program of the shell's own
+# (mutter-x11-frames) since GNOME 44, has the same title and process.
 shown_window() {
-    local found=$1 pid=()
+    local found=$1 pid=() id
     [ -n "${2:-}" ] && pid=(--pid "$2")
-    xdotool search --onlyvisible "${pid[@]}" --name '^Tempotik$' 2>/dev/null | head -n 1 >"$found"
+    : >"$found"
+    for id in $(xdotool search --onlyvisible "${pid[@]}" --name '^Tempotik$' 2>/dev/null); do
+        if [[ "$(xprop -id "$id" WM_CLASS 2>/dev/null)" != *mutter-x11-frames* ]]; then
+            echo "$id" >"$found" && break
+        fi
+    done
     [ -s "$found" ] && xdotool getwindowgeometry "$(cat "$found")" >/dev/null 2>&1
 }

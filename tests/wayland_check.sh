@@ -15,8 +15,7 @@ start_wayland
 
 WAYLAND_DEBUG=client "$program" 2>"$scratch/stderr" &
 app=$!
-titled() { grep -q 'xdg_toplevel@[0-9]*\.set_title("Tempotik")' "$scratch/stderr"; }
-wait_for 20 "the window" titled || fail "no window titled Tempotik"
+wait_for 20 "the window" wayland_titled "$scratch/stderr" || fail "no window titled Tempotik"
 sleep 2  # it must still run after its window is up
 kill -0 "$app" 2>/dev/null || fail "the program ended"
 kill "$app"
@@ -28,7 +27,7 @@ if [ -n "$printed" ]; then
     fail "the program printed:" && echo "$printed"
 fi
 last_size() {
-    sed -n -E "s/.*xdg_toplevel@[0-9]+\.set_$1_size\(([0-9]+), ([0-9]+)\).*/\1x\2/p" \
+    sed -n -E "s/.*xdg_toplevel[@#][0-9]+\.set_$1_size\(([0-9]+), ([0-9]+)\).*/\1x\2/p" \
         "$scratch/stderr" | tail -n 1
 }
 minimum=$(last_size min) maximum=$(last_size max)
@@ -55,7 +54,7 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
 done
 XDG_SESSION_TYPE=wayland DISPLAY=:$display WAYLAND_DEBUG=client "$program" 2>"$scratch/stderr" &
 app=$!
-wait_for 20 "the window" titled || fail "with no X server answering, it is no Wayland program"
+wait_for 20 "the window" wayland_titled "$scratch/stderr" || fail "with no X server answering, it is no Wayland program"
 kill "$app"
 wait "$app" 2>/dev/null || true
 [ "$failures" -eq 0 ]

@@ -41,9 +41,9 @@ check "the window's class matches its menu entry" test "$("$probe" class "$windo
 # A screen reader finds every control, with its role and text, in reading
 # order, then the window's status bar and notification, which only it hears.
 start_tree="frame Tempotik
-  push button Klik hier!
+  button Klik hier!
   panel Totaal
-    push button Totaal: 0
+    button Totaal: 0
   panel Laatste...
     label 10 Sec.
     label 0

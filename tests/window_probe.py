@@ -126,10 +126,17 @@ def notifications(seconds):
     pyatspi.Registry.start()
 
 
+# Debian 13's AT-SPI calls a push button "button", as Debian 12's does not; the
+# tree says the newer name on either release.
+def role(node):
+    name = node.getRoleName()
+    return "button" if name == "push button" else name
+
+
 def tree():
     form = window()
-    lines = [f"{form.getRoleName()} {form.name}"]
-    lines += [f"{'  ' * depth}{node.getRoleName()} {node.name}" for depth, node in nodes(form)]
+    lines = [f"{role(form)} {form.name}"]
+    lines += [f"{'  ' * depth}{role(node)} {node.name}" for depth, node in nodes(form)]
     return "\n".join(lines)
 
 
