@@ -1,14 +1,17 @@
 # What a Windows user gets: one folder that runs by itself, as the zip
 # Tempotik-<version>-win64.zip and inside an installer made with NSIS. The
 # folder holds the program, Qt's own shared libraries, which a user can
-# replace, its windows platform and Vista style plugins, the MinGW runtime,
+# replace, its windows platform and modern Windows style plugins, the MinGW runtime,
 # and the licences, with where Qt's source comes from. scripts/package
 # windows makes both; the tests check the folder from build-windows/stage.
+# Debian's Qt, of whose source Qt for Windows is built, leaves its plugins'
+# targets out unless asked (QT_SKIP_AUTO_PLUGIN_INCLUSION, set off by the
+# preset windows).
 foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
     install(FILES $<TARGET_FILE:${library}> DESTINATION .)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

@@ -12,8 +12,8 @@ unzip -q "$zip" -d "$scratch"
 folder=$scratch/$(basename "$zip" .zip)
 
 # Windows' own libraries that Qt and the MinGW runtime use.
-windows="advapi32 authz comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
-    netapi32 ole32 oleaut32 shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32
+windows="advapi32 authz comdlg32 d3d9 d3d11 d3d12 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
+    netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32
     wtsapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
     api-ms-win-core-winrt-string-l1-1-0"
 found() {
@@ -44,7 +44,7 @@ licences/MinGW-w64.txt
 licences/Qt-LGPL-3.txt
 licences/Qt-source.txt
 platforms/qwindows.dll
-styles/qwindowsvistastyle.dll"
+styles/qmodernwindowsstyle.dll"
 listed=$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$listed" = "$expected" ] || { fail "the folder holds other files:" && diff <(echo "$expected") <(echo "$listed") || true; }
 grep -q "qt6-base=" "$folder/licences/Qt-source.txt" || fail "Qt-source.txt does not say where Qt's source comes from"
