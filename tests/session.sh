@@ -184,7 +184,9 @@ start_gnome() {
     # The shell's X server lets in only those who hold its key.
     XAUTHORITY=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '.mutter-Xwaylandauth.*' | head -n 1)
     export DISPLAY XAUTHORITY
-    wait_for 20 "the X server at $DISPLAY to answer" xdotool getdisplaygeometry
+    # The shell starts its X server for the first client, which waits for it
+    # meanwhile, so each try has a time limit of its own.
+    wait_for 20 "the X server at $DISPLAY to answer" timeout 5 xdotool getdisplaygeometry
 }
 # The shell, stopped, leaves its X server's lock and socket behind; they
 # are taken away once no process holds them.
@@ -282,8 +284,8 @@ shown_window() {
     local found=$1 pid=() id
     [ -n "${2:-}" ] && pid=(--pid "$2")
     : >"$found"
-    for id in $(xdotool search --onlyvisible "${pid[@]}" --name '^Tempotik$' 2>/dev/null); do
-        if [[ "$(xprop -id "$id" WM_CLASS 2>/dev/null)" != *mutter-x11-frames* ]]; then
+    for id in $(timeout 5 xdotool search --onlyvisible "${pid[@]}" --name '^Tempotik$' 2>/dev/null); do
+        if [[ "$(timeout 5 xprop -id "$id" WM_CLASS 2>/dev/null)" != *mutter-x11-frames* ]]; then
             echo "$id" >"$found" && break
         fi
     done
