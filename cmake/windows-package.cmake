@@ -47,6 +47,7 @@ set(CPACK_PACKAGE_FILE_NAME Tempotik-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tempotik)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hoe snel klik jij? A click-speed meter")
 set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/source-date-times.cmake)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The installer: a Start-menu entry with the program's icon, and an
 # uninstaller that Windows lists under its installed apps.
