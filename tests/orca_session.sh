@@ -20,6 +20,7 @@ user_locale=${2:-}
 here=$(dirname "$(realpath "$0")")
 probe=$here/window_probe.py
 source "$here/session.sh"
+source "$here/spoken.sh"
 start_desktop
 
 # Orca shares its core with a busy program, as on a busy desktop: it then
@@ -81,7 +82,7 @@ reset=no
 wait_for 5 "the reset" total_is 0 && reset=yes
 # The reset leaves the averages on screen, and the status bar tells them.
 keys Insert+KP_Enter Insert+KP_Enter
-after_reset="Laatste seconde: 0. Laatste 10 seconden: 0. Gemiddeld per seconde: $("$probe" caption Gemsecondeteller). Gemiddeld per minuut: $("$probe" caption Gemminuutteller). Totaal: 0."
+after_reset=$(status_told 0 0 "$("$probe" caption Gemsecondeteller)" "$("$probe" caption Gemminuutteller)" 0)
 
 # Stopped gently, Orca writes out the rest of its log. It handles the signal
 # only once an event wakes it, and a quiet window sends none: a key does.

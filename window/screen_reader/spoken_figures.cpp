@@ -1,8 +1,11 @@
 // Tempotik — a click-speed meter. Licensed under the MIT licence.
 #include "spoken_figures.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +21,28 @@ QString translated(const char* text) {
     return QCoreApplication::translate("Tempotikform", text);
 }
 
+// What a figure's name says before the figure. The total's button shows only
+// the number, so it is named with its frame's title, "Totaal: 5". On Windows
+// a value is also named with the caption that labels it, "Per minuut: 40":
+// screen readers there read a name alone, and Qt gives UI Automation no
+// LabeledBy, while on Linux Orca reads the caption from the label relation.
+QString namedWith(Field field, QWidget& control) {
+    if (field == Field::Totaalteller) {
+        return static_cast<const QGroupBox&>(*control.parentWidget()).title() +
+               QStringLiteral(": ");
+    }
+#ifdef Q_OS_WIN
+    if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control)) {
+        for (const auto& labelling : accessible->relations(QAccessible::Label)) {
+            if (qobject_cast<const QLabel*>(labelling.first->object())) {
+                return labelling.first->text(QAccessible::Name) + QLatin1Char(' ');
+            }
+        }
+    }
+#endif
+    return {};
+}
+
 }  // namespace
 
 SpokenFigures::SpokenFigures(QWidget& window, const tempotik::Display& display,
@@ -25,20 +50,19 @@ SpokenFigures::SpokenFigures(QWidget& window, const tempotik::Display& display,
     : display_(display),
       controls_(controls),
       statusBar_(window, QAccessible::StatusBar, QStringLiteral("Cijfers")),
-      announcer_(window, QAccessible::Notification, QStringLiteral("Aankondiging")),
-      totalTitle_(
-          static_cast<const QGroupBox&>(*control(Field::Totaalteller).parentWidget()).title() +
-          QStringLiteral(": ")) {
+      announcer_(window, QAccessible::Notification, QStringLiteral("Aankondiging")) {
     for (const Field field : tempotik::allFields) {
         holdBackNameNews(control(field));
-        told_[static_cast<std::size_t>(field)] = shows(field);
+        const auto i = static_cast<std::size_t>(field);
+        told_[i] = shows(field);
+        namedWith_[i] = namedWith(field, control(field));
     }
-    nameTotal();
+    nameFigures();
     statusBar_.setText(statusText());
 }
 
 void SpokenFigures::shown(bool newSecond, bool timing) {
-    nameTotal();
+    nameFigures();
     if (newSecond || !timing) {
         tellNewNames(timing ? mostNewNamesASecond : controls_.size());
         statusBar_.setText(statusText());
@@ -88,14 +112,19 @@ QString SpokenFigures::statusText() const {
              shows(Field::Totaalteller));
 }
 
-// A button's name is its text unless it has one of its own, so the total's,
-// "Totaal: 5", is renewed with every total it shows; Qt's news of it is held
-// back.
-void SpokenFigures::nameTotal() {
-    QWidget& button = control(Field::Totaalteller);
-    const QString name = totalTitle_ + shows(Field::Totaalteller);
-    if (button.accessibleName() != name) {
-        button.setAccessibleName(name);
+// A control's name is its text unless it has one of its own, so a name with
+// more than the figure is renewed with every figure shown; Qt's news of it is
+// held back.
+void SpokenFigures::nameFigures() {
+    for (const Field field : tempotik::allFields) {
+        const QString& before = namedWith_[static_cast<std::size_t>(field)];
+        if (!before.isEmpty()) {
+            QWidget& named = control(field);
+            const QString name = before + shows(field);
+            if (named.accessibleName() != name) {
+                named.setAccessibleName(name);
+            }
+        }
     }
 }
 

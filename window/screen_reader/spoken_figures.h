@@ -18,7 +18,8 @@ class Display;
 // What a screen reader is told of the window's figures:
 // - each figure's name is what its control shows, read at any moment; the
 //   total's button, which shows only the number, is named with its frame's
-//   title, "Totaal: 5";
+//   title, "Totaal: 5", and on Windows each value with its caption,
+//   "Per minuut: 40";
 // - the news of new names: while timing, once a second, of at most four
 //   figures, those that waited longest first; with the timer off, of all at
 //   once. With the status bar's, that is five a second at most;
@@ -48,14 +49,15 @@ private:
     QString shows(tempotik::Field field) const;
     bool averagesShown() const;
     QString statusText() const;
-    void nameTotal();
+    void nameFigures();
     void tellNewNames(std::size_t most);
 
     const tempotik::Display& display_;
     Controls controls_;
     SpokenText statusBar_;
     SpokenText announcer_;
-    const QString totalTitle_;  // "Totaal: ", the title of the total's frame
+    // What each figure's name says before it ("Totaal: "), or nothing.
+    std::array<QString, tempotik::allFields.size()> namedWith_;
     std::array<QString, tempotik::allFields.size()> told_;
     std::array<long long, tempotik::allFields.size()> toldAt_{};  // the telling that did it
     long long tellings_ = 0;

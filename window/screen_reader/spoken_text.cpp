@@ -58,6 +58,13 @@ void SpokenText::announce(const QString& text) {
     text_ = text;
     showing_ = true;
     tell(*this, QAccessible::ObjectShow);
+#ifdef Q_OS_WIN
+    // Windows screen readers speak UI Automation's notification events, which
+    // Qt raises for an announcement, and not a text coming into view. It comes
+    // from the window, in whose tree a screen reader listens.
+    QAccessibleAnnouncementEvent heard(parent(), text);
+    QAccessible::updateAccessibility(&heard);
+#endif
 }
 
 QAccessibleInterface* spokenTextAccessible(const QString& className, QObject* object) {

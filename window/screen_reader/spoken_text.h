@@ -14,7 +14,8 @@ class QWidget;
 // into view. A changed name would not do for the latter: Qt 6.4 sends the
 // object rather than the new name with a name-change event, and Orca then
 // says nothing, while a notification coming into view it speaks, reading the
-// name afresh.
+// name afresh. On Windows a notification is also announced as UI
+// Automation's notification event, which Windows screen readers speak.
 class SpokenText : public QObject {
     Q_OBJECT
 
