@@ -47,7 +47,6 @@ set(CPACK_PACKAGE_FILE_NAME Tempotik-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tempotik)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hoe snel klik jij? A click-speed meter")
 set(CPACK_STRIP_FILES TRUE)
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/source-date-times.cmake)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The installer: a Start-menu entry with the program's icon, and an
 # uninstaller that Windows lists under its installed apps.
@@ -59,8 +58,10 @@ set(CPACK_NSIS_MUI_ICON ${TEMPOTIK_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${TEMPOTIK_ICO})
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# A 64-bit installer, as the program is: it installs into Program Files.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# A 64-bit installer, as the program is: it installs into Program Files. It
+# keeps no file's time, which would be the time CPack staged it, so that the
+# same source makes the same installer.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 # The zip and the installer are told apart by name.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/package-names.cmake)
 file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT [[

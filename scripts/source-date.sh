@@ -1,11 +1,19 @@
-# Sourced by the scripts that build: one date for everything a build writes,
-# so that the same source gives the same bytes, wherever and whenever it is
-# built. SOURCE_DATE_EPOCH is the last commit's time unless the caller set
-# it; Qt's resource compiler reads it under a name of its own.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    # The checkout may belong to another user than the one building (sudo).
-    SOURCE_DATE_EPOCH=$(git -c safe.directory="$PWD" log -1 --format=%ct 2>/dev/null) || SOURCE_DATE_EPOCH=
-fi
-if [ -n "$SOURCE_DATE_EPOCH" ]; then
-    export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
-fi
+# Sourced by the scripts that build and package, so that the same source
+# gives the same bytes, wherever and whenever it is built. The build itself
+# writes no date: Qt's resource compiler, which would write each file's time
+# (and reads SOURCE_DATE_EPOCH before its own variable), writes a fixed one,
+# so that a build folder made at an older commit still matches a fresh one.
+# A package carries the source's date: SOURCE_DATE_EPOCH, the last commit's
+# time unless the caller set it, given to the packaging commands alone.
+export QT_RCC_SOURCE_DATE_OVERRIDE=1
+# The checkout may belong to another user than the one building (sudo).
+source_date=${SOURCE_DATE_EPOCH:-$(git -c safe.directory="$PWD" log -1 --format=%ct 2>/dev/null || true)}
+unset SOURCE_DATE_EPOCH
+# Runs a command that packages with the source's date, where there is one.
+with_source_date() {
+    if [ -n "$source_date" ]; then
+        SOURCE_DATE_EPOCH=$source_date "$@"
+    else
+        "$@"
+    fi
+}
