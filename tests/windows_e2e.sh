@@ -123,6 +123,7 @@ status_tells_total() {
     [[ "$(named "status bar" Laatste "$(uia tree)")" == $(status_told '*' '*' '*' '*' "$on_screen") ]]
 }
 check "UI Automation reads the status bar" wait_for 10 "the status bar" status_tells_total
+echo "UI Automation read: $(named "status bar" Laatste "$(uia tree)")"
 # While timing, a screen reader is told of a few new names a second.
 uia events 3 >"$scratch/renamed"
 unheard "$scratch/renamed"
