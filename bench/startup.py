@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # Tempotik — a click-speed meter. Licensed under the MIT licence.
-# Times a program from exec to its first window mapped on the X server, and
-# reads its peak resident memory once it has settled.
-#   startup.py RUNS PROGRAM [ARGS...]
+# Times a program from exec to its first window mapped on the X server (or
+# the first titled TITLE: Wine maps windows of its own first), and reads its
+# peak resident memory once it has settled.
+#   startup.py [--title TITLE] RUNS PROGRAM [ARGS...]
 # Prints: median_ms=… peak_rss_mb=…
 import statistics
 import subprocess
@@ -20,14 +21,16 @@ def peak_rss_mb(pid):
     return 0.0
 
 
-def once(command):
+def once(command, title):
     screen = display.Display()
     screen.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     screen.sync()
     started = time.monotonic()
     program = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    while screen.next_event().type != X.MapNotify:
-        pass
+    while True:
+        event = screen.next_event()
+        if event.type == X.MapNotify and (title is None or event.window.get_wm_name() == title):
+            break
     shown = time.monotonic()
     time.sleep(1.0)
     rss = peak_rss_mb(program.pid)
@@ -37,6 +40,10 @@ def once(command):
     return (shown - started) * 1000, rss
 
 
-runs = [once(sys.argv[2:]) for _ in range(int(sys.argv[1]))]
+arguments = sys.argv[1:]
+title = None
+if arguments[0] == "--title":
+    title, arguments = arguments[1], arguments[2:]
+runs = [once(arguments[1:], title) for _ in range(int(arguments[0]))]
 print(f"median_ms={statistics.median(r[0] for r in runs):.0f} "
       f"peak_rss_mb={max(r[1] for r in runs):.1f}")

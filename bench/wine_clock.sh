@@ -4,13 +4,12 @@
 # as Wine makes them: tempotik-clockbench idle for 30 s, then for 30 s with
 # two CPU-bound processes and 1000 clicks sent by xdotool, each beside a plain
 # 10 ms QTimer in the same run. Prints a table; Wine is not Windows.
-#   bench/wine_clock.sh BUILD_DIR QT_BIN
+#   bench/wine_clock.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 source "$(dirname "$(realpath "$0")")/../tests/session.sh"
 start_x
 start_wine
-find_windows_libraries "$2"
 bench() { (cd "$scratch" && "$wine" "$build/tempotik-clockbench.exe" fidelity 30 2>/dev/null); }
 
 echo "time fidelity under Wine, idle, 30 s…" >&2

@@ -1,37 +1,13 @@
-# What a Windows user gets: one folder that runs by itself, as the zip
-# Tempotik-<version>-win64.zip and inside an installer made with NSIS. The
-# folder holds the program, Qt's own shared libraries, which a user can
-# replace, its windows platform and modern Windows style plugins, the MinGW runtime,
-# and the licences, with where Qt's source comes from. scripts/package
-# windows makes both; the tests check the folder from build-windows/stage.
-# Debian's Qt, of whose source Qt for Windows is built, leaves its plugins'
-# targets out unless asked (QT_SKIP_AUTO_PLUGIN_INCLUSION, set off by the
-# preset windows).
-foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
-    install(FILES $<TARGET_FILE:${library}> DESTINATION .)
-endforeach()
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
-foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    install(FILES ${path} DESTINATION .)
-endforeach()
-# Stripped, every library of the folder drops its symbols as the program does.
-install(CODE "set(strip \"${CMAKE_STRIP}\")")
-install(CODE [[
-    if(CMAKE_INSTALL_DO_STRIP)
-        file(GLOB_RECURSE libraries "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll")
-        foreach(library IN LISTS libraries)
-            execute_process(COMMAND "${strip}" --strip-unneeded "${library}"
-                            COMMAND_ERROR_IS_FATAL ANY)
-        endforeach()
-    endif()
-]])
-
+# What a Windows user gets: Tempotik.exe, one file that needs only Windows'
+# own DLLs, with Qt, its windows platform and modern Windows style plugins and
+# the MinGW runtime linked in, and beside it the licences, with where Qt's
+# source comes from and how to relink it; as the zip
+# Tempotik-<version>-win64.zip and inside an installer made with NSIS.
+# scripts/package windows makes both; the tests check them.
 get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${qt_prefix}/source.txt DESTINATION licences RENAME Qt-source.txt)
+install(FILES /usr/share/doc/qt6-base-dev/copyright DESTINATION licences RENAME Qt-copyright.txt)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licences RENAME Qt-LGPL-3.txt)
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licences RENAME GPL-3.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences

@@ -17,3 +17,5 @@ with_source_date() {
         "$@"
     fi
 }
+# The project's version, which names its packages.
+version=$(sed -n 's/^project(Tempotik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

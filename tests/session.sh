@@ -203,15 +203,16 @@ stop_gnome() {
 }
 
 # Wine, for the Windows build, with a prefix of the test's own and no message
-# of Wine's. As on Windows, no font of this machine's is seen: Wine would
-# find them through fontconfig. A new prefix takes Wine a quarter of a
+# of Wine's. It says it is Windows 11, as most users' Windows is, and Qt draws
+# that Windows' style. As on Windows, no font of this machine's is seen: Wine
+# would find them through fontconfig. A new prefix takes Wine a quarter of a
 # minute to make, so one is made once per Wine version into the cache, and
 # each test copies it; only the system's DLLs, which no program writes, are
 # shared with the cache.
 wine=/usr/lib/wine/wine64
 start_wine() {
     local cache=${TEMPOTIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tempotik} kept folder
-    kept=$cache/wine-$("$wine" --version | tr -c 'A-Za-z0-9.\n' -)prefix
+    kept=$cache/wine-$("$wine" --version | tr -c 'A-Za-z0-9.\n' -)win11-prefix
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
     export FONTCONFIG_FILE=$scratch/fonts.conf
     echo '<fontconfig></fontconfig>' >"$FONTCONFIG_FILE"
@@ -221,6 +222,7 @@ start_wine() {
         if [ ! -f "$kept/system.reg" ]; then
             rm -rf "$kept.partial"
             WINEPREFIX=$kept.partial "$wine" wineboot --init >/dev/null 2>&1
+            WINEPREFIX=$kept.partial "$wine" winecfg -v win11 >/dev/null 2>&1
             WINEPREFIX=$kept.partial /usr/lib/wine/wineserver --wait
             mv "$kept.partial" "$kept"
         fi
@@ -232,16 +234,6 @@ start_wine() {
     for folder in system32 syswow64 winsxs; do
         cp -al "$kept/drive_c/windows/$folder" "$WINEPREFIX/drive_c/windows/"
     done
-}
-# Lets Wine find, for the build's own programs, Qt's libraries in folder $1
-# and the MinGW runtime where the cross compiler has it.
-find_windows_libraries() {
-    local library folders=("$1")
-    for library in libstdc++-6.dll libwinpthread-1.dll; do
-        folders+=("$(realpath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")")")")
-    done
-    WINEPATH=$(printf 'Z:%s;' "${folders[@]//\//\\}")
-    export WINEPATH
 }
 # Wine's server leaves the test's process tree; it ends every program of the
 # prefix with it.

@@ -6,9 +6,6 @@
 //   uia_probe told            prints, element by element, what else it is told:
 //                             the element that labels it, its description and
 //                             its help
-//   uia_probe events SECONDS  says "listening", then prints each name change
-//                             ("name NAME") and each notification ("notification
-//                             TEXT") the window raises in that time
 #include <windows.h>
 
 #include <fcntl.h>
@@ -43,12 +40,6 @@ void say(const std::string& line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
-}
-
-std::string hex(HRESULT result) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08lx", static_cast<unsigned long>(result));
-    return text;
 }
 
 [[noreturn]] void fail(const char* what, HRESULT result) {
@@ -155,70 +146,12 @@ void told(IUIAutomation* automation, IUIAutomationElement* element) {
     eachChild(automation, element, [&](IUIAutomationElement* child) { told(automation, child); });
 }
 
-// Prints the events it hears, from any of UI Automation's threads.
-class Listener : public IUIAutomationPropertyChangedEventHandler,
-                 public IUIAutomationNotificationEventHandler {
-public:
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (id == __uuidof(IUnknown) || id == __uuidof(IUIAutomationPropertyChangedEventHandler)) {
-            *object = static_cast<IUIAutomationPropertyChangedEventHandler*>(this);
-        } else if (id == __uuidof(IUIAutomationNotificationEventHandler)) {
-            *object = static_cast<IUIAutomationNotificationEventHandler*>(this);
-        } else {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE HandlePropertyChangedEvent(IUIAutomationElement*, PROPERTYID,
-                                                         VARIANT value) override {
-        say("name " + (value.vt == VT_BSTR ? utf8(value.bstrVal) : std::string("?")));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE HandleNotificationEvent(IUIAutomationElement*, NotificationKind,
-                                                      NotificationProcessing, BSTR text,
-                                                      BSTR) override {
-        say("notification " + utf8(text));
-        return S_OK;
-    }
-};
-
-void events(IUIAutomation* automation, IUIAutomationElement* window, int seconds) {
-    Listener listener;
-    SAFEARRAY* properties = SafeArrayCreateVector(VT_I4, 0, 1);
-    LONG first = 0;
-    PROPERTYID name = UIA_NamePropertyId;
-    SafeArrayPutElement(properties, &first, &name);
-    const HRESULT names = automation->AddPropertyChangedEventHandler(
-        window, TreeScope_Subtree, nullptr, &listener, properties);
-    SafeArrayDestroy(properties);
-    if (FAILED(names)) {
-        say("name changes unheard " + hex(names));
-    }
-    IUIAutomation5* automation5 = nullptr;
-    HRESULT notifications = automation->QueryInterface(__uuidof(IUIAutomation5),
-                                                       reinterpret_cast<void**>(&automation5));
-    if (SUCCEEDED(notifications)) {
-        notifications =
-            automation5->AddNotificationEventHandler(window, TreeScope_Subtree, nullptr, &listener);
-        automation5->Release();
-    }
-    if (FAILED(notifications)) {
-        say("notifications unheard " + hex(notifications));
-    }
-    say("listening");
-    Sleep(DWORD(seconds) * 1000);
-    automation->RemoveAllEventHandlers();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command != "tree" && command != "told" && !(command == "events" && argc > 2)) {
-        std::fprintf(stderr, "usage: uia_probe tree | told | events SECONDS\n");
+    if (command != "tree" && command != "told") {
+        std::fprintf(stderr, "usage: uia_probe tree | told\n");
         return 2;
     }
     _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n alone, as the shell reads them
@@ -236,10 +169,8 @@ int main(int argc, char** argv) {
     check(automation->ElementFromHandle(handle, &window), "ElementFromHandle");
     if (command == "tree") {
         tree(automation, window, 0);
-    } else if (command == "told") {
-        told(automation, window);
     } else {
-        events(automation, window, std::atoi(argv[2]));
+        told(automation, window);
     }
     window->Release();
     automation->Release();

@@ -20,16 +20,13 @@
 #   window_probe.py hints WINDOW    prints what it offers a window manager: whether it can be
 #                                   maximized, and its least and largest size
 #   window_probe.py close WINDOW    asks window WINDOW (an X id) to close
+import os
 import sys
 
 # The controls in reading order, top to bottom and left to right within the
 # window and within each frame, which is the order of the accessibility tree.
-CONTROLS = """Klikknop Totaalframe Totaalteller Laatsteframe Tiensecondenlabel
-    Tiensecondenteller Tiensecondenover Secondelabel Secondeteller Secondeover
-    Perframe Perminuutlabel Perminuutteller Pertiensecondenlabel
-    Pertiensecondenteller Persecondelabel Persecondeteller Gemiddeldenframe
-    Gemminuutlabel Gemminuutteller Gemtiensecondenlabel Gemtiensecondenteller
-    Gemseclabel Gemsecondeteller Cijfers Aankondiging""".split()
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "controls.txt")) as listed:
+    CONTROLS = [line.split("|")[0].strip() for line in listed if not line.startswith("#")]
 
 
 def window():

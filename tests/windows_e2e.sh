@@ -5,15 +5,24 @@
 # clicked with xdotool. The window is read off its pixels (the total by OCR,
 # the reset by the window's own pixels at the start) and, as a Windows screen
 # reader reads it, over UI Automation from a process of its own (UIA_PROBE).
-#   tests/windows_e2e.sh ZIP UIA_PROBE
+# With "dark", Windows is in its dark mode, as a user may set it.
+#   tests/windows_e2e.sh ZIP UIA_PROBE [dark]
 set -euo pipefail
 zip=$(realpath "$1")
 uia_probe=$(realpath "$2")
+mode=${3:-light}
 here=$(dirname "$(realpath "$0")")
 source "$here/session.sh"
 source "$here/spoken.sh"
 start_x
 start_wine
+# Light digits on a dark ground are turned dark on light for OCR.
+ink=()
+if [ "$mode" = dark ]; then
+    "$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    ink=(-negate)
+fi
 unzip -q "$zip" -d "$scratch"
 folder=$scratch/$(basename "$zip" .zip)
 
@@ -29,11 +38,12 @@ total_caption=37x13+18+66
 countdown=17x17+152+80
 # Prints the picture of an area of the window, as text that compares.
 area() { import -window "$window" -crop "$1" +repage rgb:- | od -An -v -tx1 | tr -d ' \n'; }
-# Prints the digits OCR reads in an area of the window.
+# Prints the digits OCR reads in an area of the window: dark on white alone,
+# without the button's fill around them.
 digits() {
     import -window "$window" -crop "$1" +repage png:- |
-        convert - -colorspace Gray -filter Catrom -resize 400% -bordercolor white -border 30 \
-            -normalize png:- |
+        convert - -colorspace Gray "${ink[@]}" -filter Catrom -resize 400% -normalize \
+            -threshold 40% -bordercolor white -border 30 png:- |
         tesseract stdin stdout --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null |
         tr -d '\n '
 }
@@ -55,8 +65,6 @@ uia() {
 }
 # Prints the name of the element of type $1 in tree $3 that starts with $2.
 named() { sed -n "s/^ *$1 \($2.*\)/\1/p" <<<"$3" | head -n 1; }
-# What Wine 10 cannot carry between processes, said rather than checked.
-unheard() { grep "unheard" "$1" | sed 's/^/UNHEARD under Wine: /' || true; }
 
 # The mouse rests where it lights up no control.
 rest() { xdotool mousemove --window "$window" 180 231; }
@@ -70,35 +78,9 @@ wait_for 30 "the window to be painted" stays 183x234+0+0
 at_start_total=$(area "$total_button") at_start_countdown=$(area "$countdown")
 check "nothing moves before the first click" stays "$countdown"
 
-# A Windows screen reader finds every control in reading order, each value
-# named with its caption, then the status bar.
-start_tree="window Tempotik
-  button Klik hier!
-  group Totaal
-    button Totaal: 0
-  group Laatste...
-    text 10 Sec.
-    text 10 Sec. 0
-    text 10
-    text Seconde
-    text Seconde 0
-    text 99
-  group Per...
-    text Minuut:
-    text Minuut: 0
-    text 10 Sec.:
-    text 10 Sec.: 0
-    text 1 Sec.:
-    text 1 Sec.: 0
-  group Gemiddelden
-    text Per minuut:
-    text Per minuut: 0
-    text Per 10 seconden:
-    text Per 10 seconden: 0
-    text Per seconde:
-    text Per seconde: 0
-  status bar Nog geen meting."
-check "UI Automation reads every control in reading order" test "$(uia tree)" = "$start_tree"
+# A Windows screen reader finds every control in reading order, each figure
+# named with what it counts and each caption heard once, then the status bar.
+check "UI Automation reads every control in reading order" test "$(uia tree)" = "$(start_tree windows)"
 # Each control is described as the window's definition describes it.
 described=$(sed -n "s/^[^']*'\(.*\)'$/\1/p" <<<"$(uia told)" | sort)
 defined=$(grep -A1 accessibleDescription "$here/../window/tempotikform.ui" |
@@ -124,17 +106,7 @@ status_tells_total() {
 }
 check "UI Automation reads the status bar" wait_for 10 "the status bar" status_tells_total
 echo "UI Automation read: $(named "status bar" Laatste "$(uia tree)")"
-# While timing, a screen reader is told of a few new names a second.
-uia events 3 >"$scratch/renamed"
-unheard "$scratch/renamed"
-if ! grep -q "name changes unheard" "$scratch/renamed"; then
-    renamed=$(grep -c '^name ' "$scratch/renamed" || true)
-    check "UI Automation hears at most 5 names a second ($renamed in 3 s)" test "$renamed" -le 15
-fi
-# A reset is announced, with the averages it leaves on screen.
-"$wine" "$uia_probe" events 8 >"$scratch/heard" 2>>"$scratch/uia-stderr" &
-listener=$!
-wait_for 20 "the UI Automation listener" grep -q listening "$scratch/heard"
+check "UI Automation reads no figure as a bare number" test -z "$(grep -E '^ *text [0-9]+$' <<<"$tree")"
 
 click_at 36 72
 # The focus goes back to the big button, so that the total's looks as it did.
@@ -145,15 +117,6 @@ check "the total's button resets the total" \
 check "and the countdown, which stops" \
     wait_for 5 "the countdown as at the start" looks "$countdown" "$at_start_countdown"
 check "it stays stopped" stays "$countdown"
-finish 20 "$listener" || true
-unheard "$scratch/heard"
-if ! grep -q "notifications unheard" "$scratch/heard"; then
-    tree=$(uia tree)
-    told=$(tr -d '\r' <"$scratch/heard" | sed -n 's/^notification //p' | head -n 1)
-    check "UI Automation hears the reset ($told)" test "$told" = \
-        "$(reset_told "$(named text 'Per seconde: [0-9]' "$tree" | cut -d' ' -f3)" \
-            "$(named text 'Per minuut: [0-9]' "$tree" | cut -d' ' -f3)")"
-fi
 
 "$here/window_probe.py" close "$window"
 check "the close box ends it with status 0" finish 10 "$app"

@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QLabel>
 
 #include <algorithm>
 #include <vector>
@@ -43,6 +44,14 @@ private:
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             children.push_back(QAccessibleWidget::child(i));
         }
+#ifdef Q_OS_WIN
+        // On Windows each value is named with its caption, so a screen reader
+        // walking the window would read the caption twice; it stays on screen.
+        std::erase_if(children, [](const auto* child) {
+            const auto* label = qobject_cast<const QLabel*>(child->object());
+            return label && label->buddy();
+        });
+#endif
         std::stable_sort(children.begin(), children.end(), [](const auto* a, const auto* b) {
             const QRect ra = a->rect(), rb = b->rect();
             return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());

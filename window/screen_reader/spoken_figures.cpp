@@ -23,15 +23,22 @@ QString translated(const char* text) {
 
 // What a figure's name says before the figure. The total's button shows only
 // the number, so it is named with its frame's title, "Totaal: 5". On Windows
-// a value is also named with the caption that labels it, "Per minuut: 40":
-// screen readers there read a name alone, and Qt gives UI Automation no
-// LabeledBy, while on Linux Orca reads the caption from the label relation.
+// a value is also named with the caption that labels it, "Per minuut: 40",
+// and a countdown with what it counts down to: screen readers there read a
+// name alone, and Qt gives UI Automation no LabeledBy, while on Linux Orca
+// reads the caption from the label relation and the description.
 QString namedWith(Field field, QWidget& control) {
     if (field == Field::Totaalteller) {
         return static_cast<const QGroupBox&>(*control.parentWidget()).title() +
                QStringLiteral(": ");
     }
 #ifdef Q_OS_WIN
+    if (field == Field::Tiensecondenover) {
+        return translated("Seconden tot de volgende tien seconden: ");
+    }
+    if (field == Field::Secondeover) {
+        return translated("Honderdsten tot de volgende seconde: ");
+    }
     if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control)) {
         for (const auto& labelling : accessible->relations(QAccessible::Label)) {
             if (qobject_cast<const QLabel*>(labelling.first->object())) {
