@@ -4,34 +4,15 @@
 namespace tempotik {
 namespace {
 
-struct FieldInfo {
-    std::string_view controlName;
-    std::string_view startText;
-};
-
 // Indexed by Field.
-constexpr std::array<FieldInfo, allFields.size()> fieldInfo{{
-    {"Totaalteller", "0"},
-    {"Secondeover", "99"},
-    {"Tiensecondenover", "10"},
-    {"Secondeteller", "0"},
-    {"Tiensecondenteller", "0"},
-    {"Persecondeteller", "0"},
-    {"Pertiensecondenteller", "0"},
-    {"Perminuutteller", "0"},
-    {"Gemsecondeteller", "0"},
-    {"Gemtiensecondenteller", "0"},
-    {"Gemminuutteller", "0"},
-}};
+constexpr std::array<std::string_view, allFields.size()> startTexts{
+    "0", "99", "10", "0", "0", "0", "0", "0", "0", "0", "0",
+};
 
 }  // namespace
 
-std::string_view controlName(Field field) {
-    return fieldInfo[static_cast<int>(field)].controlName;
-}
-
 std::string_view startText(Field field) {
-    return fieldInfo[static_cast<int>(field)].startText;
+    return startTexts[static_cast<int>(field)];
 }
 
 }  // namespace tempotik

@@ -30,9 +30,6 @@ inline constexpr std::array allFields{
     Field::Gemtiensecondenteller, Field::Gemminuutteller,
 };
 
-// Returns the name of the control that shows the field.
-std::string_view controlName(Field field);
-
 // Returns the text the field shows when the window opens.
 std::string_view startText(Field field);
 

@@ -18,6 +18,16 @@ inline std::string captions(const Display& display) {
     return line;
 }
 
+// Returns the name of the window's control that shows field, the field's own.
+inline const char* controlName(Field field) {
+    constexpr const char* names[] = {
+        "Totaalteller",       "Secondeover",           "Tiensecondenover",      "Secondeteller",
+        "Tiensecondenteller", "Persecondeteller",      "Pertiensecondenteller", "Perminuutteller",
+        "Gemsecondeteller",   "Gemtiensecondenteller", "Gemminuutteller",
+    };
+    return names[static_cast<int>(field)];
+}
+
 // Returns the number of the RunTimeError that operation throws, or 0.
 template <typename Operation>
 int errorNumberOf(Operation operation) {

@@ -108,7 +108,7 @@ said_after() {
 status_bar_read() {
     local heard
     heard=$(said_after "$1" "Insert+KP_Enter Insert+KP_Enter" |
-        grep -oE 'Laatste seconde: .*Totaal: [0-9]+\.' || true)
+        grep -oE "$(status_told '[0-9]+' '[0-9]+' '[0-9]+' '[0-9]+' '[0-9]+')" || true)
     [ -n "$heard" ] || return 1
     paste <(grep -oE '[0-9]+' <<<"$heard") <(grep -oE '[0-9]+' <<<"$2") \
         <(grep -oE '[0-9]+' <<<"$3") |

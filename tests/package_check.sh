@@ -62,7 +62,7 @@ if [ "$hardened" = --hardened ]; then
     # Debian 13's hardening-check asks every program for AArch64's branch
     # protection, which only an arm64 program can have.
     skip=(--nocfprotection --nofortify)
-    grep -q -- '-D_FORTIFY_SOURCE=[1-3]' "$build/window/CMakeFiles/tempotik.dir/flags.make" ||
+    grep -q -- '-D_FORTIFY_SOURCE=[1-3]' "$build/tests/compile-options.txt" ||
         fail "the program is built without fortified functions"
     if [[ "$(hardening-check --help 2>&1)" == *nobranchprotection* &&
         "$(file -L "$scratch/root/usr/bin/tempotik")" != *aarch64* ]]; then

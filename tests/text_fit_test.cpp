@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "captions.h"
 #include "form_display.h"
 #include "tempotikform.h"
 
@@ -60,11 +61,18 @@ std::string overflow(const QWidget& control) {
 class TextFit : public testing::Test {
 protected:
     QWidget& control(Field field) const {
-        return *form.findChild<QWidget*>(QString::fromLatin1(tempotik::controlName(field)));
+        return *form.findChild<QWidget*>(tempotik::controlName(field));
+    }
+    FormDisplay::Controls controls() const {
+        FormDisplay::Controls controls{};
+        for (Field field : tempotik::allFields) {
+            controls[static_cast<std::size_t>(field)] = &control(field);
+        }
+        return controls;
     }
 
     Tempotikform form;
-    FormDisplay display{form, *form.findChild<TickSource*>("Timer")};
+    FormDisplay display{controls(), form, *form.findChild<TickSource*>("Timer")};
 };
 
 TEST_F(TextFit, FormUsesASmallSansSerif) {

@@ -62,15 +62,11 @@ std::chrono::nanoseconds framePeriod(const QWidget& widget) {
 
 }  // namespace
 
-FormDisplay::FormDisplay(QWidget& form, TickSource& timer) : form_(form), timer_(timer) {
-    for (tempotik::Field field : tempotik::allFields) {
-        const auto name = tempotik::controlName(field);
-        QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
-        Q_ASSERT(control);
-        controls_[static_cast<int>(field)] = control;
-        captions_[static_cast<int>(field)] = shown_[static_cast<int>(field)] =
-            textOf(*control).toStdString();
-        if (auto* label = qobject_cast<QLabel*>(control)) {
+FormDisplay::FormDisplay(const Controls& controls, QWidget& form, TickSource& timer)
+    : form_(form), timer_(timer), controls_(controls) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        captions_[i] = shown_[i] = textOf(*controls_[i]).toStdString();
+        if (auto* label = qobject_cast<QLabel*>(controls_[i])) {
             backdrop_.install(*label);
         }
     }

@@ -13,7 +13,8 @@
 class TickSource;
 
 // The window behind the measurement's display: each field is the text of the
-// control of the same name, and the timer switch is the tick source. The
+// control that the window hands it for that field, and the timer switch is the
+// tick source. The
 // measurement reads and writes its captions here on every tick; show() puts
 // those that changed on the controls, which the window calls once a frame, so
 // the controls repaint no more often than the screen can show them.
@@ -22,7 +23,8 @@ public:
     // The controls that show the fields, in the order of the fields.
     using Controls = std::array<QWidget*, tempotik::allFields.size()>;
 
-    FormDisplay(QWidget& form, TickSource& timer);
+    // Shows the fields on controls, which are form's.
+    FormDisplay(const Controls& controls, QWidget& form, TickSource& timer);
 
     // Returns the measurement's caption, shown or not yet.
     std::string caption(tempotik::Field field) const override;

@@ -9,11 +9,51 @@
 
 namespace {
 
-// The controls must exist before the display can find them by name.
+using tempotik::Field;
+
+// The controls must exist before the display is handed them.
 std::unique_ptr<Ui::Tempotikform> setUpUi(QWidget& form) {
     auto ui = std::make_unique<Ui::Tempotikform>();
     ui->setupUi(&form);
     return ui;
+}
+
+// Returns the control of the window's definition that shows field. A control
+// renamed there, or a field added, stops the build here.
+QWidget* controlOf(const Ui::Tempotikform& ui, Field field) {
+    switch (field) {
+        case Field::Totaalteller:
+            return ui.Totaalteller;
+        case Field::Secondeover:
+            return ui.Secondeover;
+        case Field::Tiensecondenover:
+            return ui.Tiensecondenover;
+        case Field::Secondeteller:
+            return ui.Secondeteller;
+        case Field::Tiensecondenteller:
+            return ui.Tiensecondenteller;
+        case Field::Persecondeteller:
+            return ui.Persecondeteller;
+        case Field::Pertiensecondenteller:
+            return ui.Pertiensecondenteller;
+        case Field::Perminuutteller:
+            return ui.Perminuutteller;
+        case Field::Gemsecondeteller:
+            return ui.Gemsecondeteller;
+        case Field::Gemtiensecondenteller:
+            return ui.Gemtiensecondenteller;
+        case Field::Gemminuutteller:
+            return ui.Gemminuutteller;
+    }
+    return nullptr;
+}
+
+FormDisplay::Controls fieldControls(const Ui::Tempotikform& ui) {
+    FormDisplay::Controls controls{};
+    for (const Field field : tempotik::allFields) {
+        controls[static_cast<std::size_t>(field)] = controlOf(ui, field);
+    }
+    return controls;
 }
 
 }  // namespace
@@ -22,7 +62,7 @@ Tempotikform::Tempotikform(TickSource::Clock clock, QWidget* parent)
     : QWidget(parent),
       ui_(setUpUi(*this)),
       tickSource_(std::move(clock), this),
-      display_(*this, tickSource_),
+      display_(fieldControls(*ui_), *this, tickSource_),
       spoken_(*this, display_, display_.controls()),
       measurement_(display_) {
     // The window's size is fixed, so it offers no maximize and no resize.
