@@ -22,7 +22,7 @@ cache=${TEMPOTIK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tempotik}
 echo "$user ALL=(ALL) NOPASSWD: ALL" | "${sudo[@]}" tee "$grant" >/dev/null
 git clone -q . "$scratch/checkout"
 "${sudo[@]}" chown -R "$user:" "$scratch"
-"${sudo[@]}" -u "$user" env -C "$scratch/checkout" TEMPOTIK_CACHE="$cache" scripts/debian13 true
+sudo -u "$user" env -C "$scratch/checkout" TEMPOTIK_CACHE="$cache" scripts/debian13 true
 left=$("${sudo[@]}" find "$scratch/checkout" -uid 0)
 [ -z "$left" ] || { echo "FAILED: scripts/debian13 left these to root:" && echo "$left" && exit 1; }
 echo "ok: scripts/debian13 through sudo left the checkout its owner's"
