@@ -14,10 +14,10 @@ class TickSource;
 
 // The window behind the measurement's display: each field is the text of the
 // control that the window hands it for that field, and the timer switch is the
-// tick source. The
-// measurement reads and writes its captions here on every tick; show() puts
-// those that changed on the controls, which the window calls once a frame, so
-// the controls repaint no more often than the screen can show them.
+// tick source. The measurement reads and writes its captions here on every
+// tick; show() puts those that changed on the controls, which the window calls
+// once a frame, so the controls repaint no more often than the screen can show
+// them.
 class FormDisplay final : public tempotik::Display {
 public:
     // The controls that show the fields, in the order of the fields.
